@@ -1,0 +1,67 @@
+#include "Cli.h"
+
+#include <exception>
+#include <ostream>
+
+#include "text/UserError.h"
+
+namespace quorvane::cli {
+
+namespace {
+
+struct Command
+{
+    const char* Name;
+    CommandFn Run;
+};
+
+constexpr Command kCommands[] = {
+    {"parse", RunParseCommand},         {"query", RunQueryCommand},   {"measures", RunMeasuresCommand},
+    {"shrink", RunShrinkCommand},       {"prize", RunPrizeCommand},   {"level", RunLevelCommand},
+    {"recommend", RunRecommendCommand}, {"chart", RunChartCommand},   {"health", RunHealthCommand},
+    {"demo-data", RunDemoDataCommand},
+};
+
+constexpr const char* kUsage = R"(usage: quorvane-cli COMMAND [OPTIONS]
+
+  parse     --data FILE
+  query     --data FILE --from ISSUE --count N
+  measures  R1 R2 R3 R4 R5 R6 [--prev P1 P2 P3 P4 P5 P6]
+  shrink    --data FILE [CONDITIONS] [--export FILE] [--list]
+  prize     --data FILE [CONDITIONS] --draw "01 02 09 21 30 32+05"
+  level     --data FILE [CONDITIONS] --level L
+  recommend KIND --data FILE [--repeat K]
+  chart     NAME --data FILE [-n N] [--start S]
+  health    --data FILE (--numbers 1,2,3 | --tails 0,5)
+  demo-data [--draws N] [--seed S]
+
+CONDITIONS: --conditions FILE.ini and any number of --set NAME=VALUE.
+--data defaults to ssq.dxt in the current folder.)";
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        (args.empty() ? err : out) << kUsage << '\n';
+        return args.empty() ? kExitUsage : kExitOk;
+    }
+    for (const Command& c : kCommands) {
+        if (args[0] == c.Name) {
+            const std::vector<std::string> rest(args.begin() + 1, args.end());
+            try {
+                return c.Run(rest, out, err);
+            } catch (const UserError& e) {
+                err << e.what() << '\n';
+                return kExitUserError;
+            } catch (const std::exception& e) {
+                err << e.what() << '\n';
+                return kExitUserError;
+            }
+        }
+    }
+    err << "quorvane-cli: unknown command " << args[0] << '\n' << kUsage << '\n';
+    return kExitUsage;
+}
+
+} // namespace quorvane::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quorvane {
+
+// The program's pseudo-random generator: a 32-bit linear congruential state, 0 when the program
+// starts and never reseeded, so its sequence is the same in every run. The program holds one
+// object and passes it to every feature that draws (the random picks, the random reference sets).
+class Random final
+{
+public:
+    Random() = default;
+    explicit Random(std::uint32_t state)
+        : m_state(state)
+    {
+    }
+
+    // One step, then (state * range) div 2^32: a value in 0..range-1 (0 for range <= 0).
+    std::int32_t Next(std::int32_t range)
+    {
+        Step();
+        if (range <= 0) {
+            return 0;
+        }
+        return static_cast<std::int32_t>((static_cast<std::uint64_t>(m_state) * static_cast<std::uint32_t>(range))
+                                         >> 32);
+    }
+
+    // One step, then state / 2^32: a value in [0, 1).
+    double NextReal()
+    {
+        Step();
+        return static_cast<double>(m_state) / 4294967296.0;
+    }
+
+    std::uint32_t State() const { return m_state; }
+
+private:
+    void Step() { m_state = m_state * 134775813u + 1u; }
+
+    std::uint32_t m_state = 0;
+};
+
+} // namespace quorvane

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvane {
+
+// An INI document: sections of "key=value" lines. Section names and keys are compared without
+// regard to ASCII letter case; values are kept as text (everything after the first '=', with
+// surrounding spaces removed). Text is UTF-8 in memory and GBK on disk (reading accepts UTF-8 too).
+class IniFile final
+{
+public:
+    struct Entry
+    {
+        std::string Key;
+        std::string Value;
+    };
+    struct Section
+    {
+        std::string Name;
+        std::vector<Entry> Entries;
+    };
+
+    IniFile() = default;
+
+    // Parses INI text (already decoded to UTF-8). Lines outside any section, comment lines
+    // (';' or '#') and lines without '=' are ignored; a repeated section is merged into the first.
+    static IniFile Parse(std::string_view text);
+    // Reads and parses a file; throws UserError when it cannot be read.
+    static IniFile Load(const std::string& path);
+
+    // The value of the first entry with that key in that section.
+    std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
+    // Replaces the value of the key (its first entry) or appends the key to the section, creating
+    // the section at the end when it is missing.
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+
+    const std::vector<Section>& Sections() const { return m_sections; }
+
+    // The document as text with CR LF line ends (UTF-8).
+    std::string ToText() const;
+    // Writes the document to the file in GBK, atomically. Throws UserError on failure.
+    void Save(const std::string& path) const;
+
+private:
+    Section* FindSection(std::string_view name);
+    const Section* FindSection(std::string_view name) const;
+
+    std::vector<Section> m_sections;
+};
+
+// Writes the given keys into one section of an INI file: an existing file keeps its other
+// sections and keys (an unreadable one is started afresh only when it does not exist).
+void WriteIniKeys(const std::string& path, std::string_view section,
+                  const std::vector<IniFile::Entry>& entries);
+
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+} // namespace quorvane

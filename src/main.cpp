@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "app/MainForm.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(quorvane::gui::MainCaption());
+    quorvane::gui::TMainForm form;
+    form.showMaximized();
+    return QApplication::exec();
+}
