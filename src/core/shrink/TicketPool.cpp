@@ -1,0 +1,114 @@
+#include "shrink/TicketPool.h"
+
+#include <array>
+
+#include "text/FormatNumbers.h"
+
+namespace quorvane {
+
+namespace {
+
+// kChoose[n][k] = C(n, k) for n <= 33, k <= 6.
+constexpr std::array<std::array<std::int32_t, 7>, 34> MakeChooseTable()
+{
+    std::array<std::array<std::int32_t, 7>, 34> c{};
+    for (int n = 0; n <= 33; ++n) {
+        c[n][0] = 1;
+        for (int k = 1; k <= 6 && k <= n; ++k) {
+            c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
+        }
+    }
+    return c;
+}
+
+constexpr auto kChoose = MakeChooseTable();
+
+} // namespace
+
+void BuildTicketPool(TicketPool& pool)
+{
+    pool.clear();
+    pool.reserve(kPoolCount);
+    TCodeRedArr t{};
+    for (t[0] = 1; t[0] <= 28; ++t[0]) {
+        for (t[1] = t[0] + 1; t[1] <= 29; ++t[1]) {
+            for (t[2] = t[1] + 1; t[2] <= 30; ++t[2]) {
+                for (t[3] = t[2] + 1; t[3] <= 31; ++t[3]) {
+                    for (t[4] = t[3] + 1; t[4] <= 32; ++t[4]) {
+                        for (t[5] = t[4] + 1; t[5] <= 33; ++t[5]) {
+                            pool.push_back(t);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+TCodeRedArr TicketAt(std::int32_t ordinal)
+{
+    // Walk the positions: at each one, skip the blocks of sets that start with a smaller number.
+    TCodeRedArr t{};
+    int next = 1;
+    for (int pos = 0; pos < 6; ++pos) {
+        const int left = 5 - pos; // numbers still to place after this one
+        for (int n = next; n <= 33; ++n) {
+            const std::int32_t block = kChoose[33 - n][left];
+            if (ordinal < block) {
+                t[pos] = static_cast<std::uint8_t>(n);
+                next = n + 1;
+                break;
+            }
+            ordinal -= block;
+        }
+    }
+    return t;
+}
+
+std::int32_t OrdinalOfTicket(const TCodeRedArr& reds)
+{
+    std::int32_t ordinal = 0;
+    int next = 1;
+    for (int pos = 0; pos < 6; ++pos) {
+        const int left = 5 - pos;
+        for (int n = next; n < reds[pos]; ++n) {
+            ordinal += kChoose[33 - n][left];
+        }
+        next = reds[pos] + 1;
+    }
+    return ordinal;
+}
+
+std::int32_t CountSurvivors(const SurvivorFlags& flags)
+{
+    std::int32_t n = 0;
+    for (const auto f : flags) {
+        n += f == 1;
+    }
+    return n;
+}
+
+void FormatSurvivorLines(const TicketPool& pool, const SurvivorFlags& flags, std::vector<std::string>& lines)
+{
+    std::string line;
+    int onLine = 0;
+    const std::size_t count = pool.size() < flags.size() ? pool.size() : flags.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (flags[i] != 1) {
+            continue;
+        }
+        AppendTicket(line, pool[i]);
+        line += ", ";
+        if (++onLine == 5) {
+            lines.push_back(std::move(line));
+            line.clear();
+            onLine = 0;
+        }
+    }
+    if (onLine > 0) {
+        lines.push_back(std::move(line));
+    }
+    lines.emplace_back();
+}
+
+} // namespace quorvane

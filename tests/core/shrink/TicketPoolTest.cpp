@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "shrink/TicketPool.h"
+#include "text/FormatNumbers.h"
+
+using namespace quorvane;
+
+TEST(TicketPool, HoldsEveryAscendingSetInLexicographicOrder)
+{
+    TicketPool pool;
+    BuildTicketPool(pool);
+    ASSERT_EQ(pool.size(), static_cast<std::size_t>(kPoolCount));
+    EXPECT_EQ(FormatTicket(pool.front()), "01 02 03 04 05 06");
+    EXPECT_EQ(FormatTicket(pool[1]), "01 02 03 04 05 07");
+    EXPECT_EQ(FormatTicket(pool.back()), "28 29 30 31 32 33");
+    for (std::size_t i = 1; i < pool.size(); ++i) {
+        ASSERT_LT(pool[i - 1], pool[i]) << i;
+    }
+}
+
+TEST(TicketPool, OrdinalsMatchThePoolBothWays)
+{
+    TicketPool pool;
+    BuildTicketPool(pool);
+    for (std::int32_t i = 0; i < kPoolCount; i += 997) {
+        ASSERT_EQ(TicketAt(i), pool[static_cast<std::size_t>(i)]) << i;
+        ASSERT_EQ(OrdinalOfTicket(pool[static_cast<std::size_t>(i)]), i);
+    }
+    EXPECT_EQ(TicketAt(kPoolCount - 1), pool.back());
+    EXPECT_EQ(OrdinalOfTicket(pool.back()), kPoolCount - 1);
+}
+
+TEST(TicketPool, SurvivorLinesHoldFiveTicketsEachAndEndWithAnEmptyLine)
+{
+    TicketPool pool;
+    BuildTicketPool(pool);
+    SurvivorFlags flags(pool.size(), 0);
+    for (std::size_t i = 0; i < 7; ++i) {
+        flags[i * 3] = 1;
+    }
+    EXPECT_EQ(CountSurvivors(flags), 7);
+    std::vector<std::string> lines{"header"};
+    FormatSurvivorLines(pool, flags, lines);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[1], "01 02 03 04 05 06, 01 02 03 04 05 09, 01 02 03 04 05 12, 01 02 03 04 05 15, "
+                        "01 02 03 04 05 18, ");
+    EXPECT_EQ(lines[2], "01 02 03 04 05 21, 01 02 03 04 05 24, ");
+    EXPECT_EQ(lines[3], "");
+
+    std::vector<std::string> none;
+    FormatSurvivorLines(pool, SurvivorFlags(pool.size(), 0), none);
+    EXPECT_EQ(none, std::vector<std::string>{""});
+}
