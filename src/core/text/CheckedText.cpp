@@ -1,0 +1,81 @@
+#include "text/CheckedText.h"
+
+#include "text/IntConvert.h"
+#include "text/SplitText.h"
+
+namespace quorvane {
+
+int IndexOfCaption(const std::vector<std::string>& captions, std::string_view text)
+{
+    for (std::size_t i = captions.size(); i-- > 0;) {
+        if (captions[i] == text) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+std::vector<std::uint8_t> CheckedFromText(const std::vector<std::string>& captions, std::string_view delimiter,
+                                          std::string_view text, CaptionTrim trim)
+{
+    std::vector<std::uint8_t> checked(captions.size(), 0);
+    ForEachPiece(delimiter, text, [&](std::string_view piece) {
+        if (trim == CaptionTrim::Trim) {
+            piece = TrimText(piece);
+            if (piece.empty()) {
+                return true;
+            }
+        }
+        const int index = IndexOfCaption(captions, piece);
+        if (index >= 0) {
+            checked[static_cast<std::size_t>(index)] = 1;
+        }
+        return true;
+    });
+    return checked;
+}
+
+std::string CheckedToText(const std::vector<std::string>& captions, const std::vector<std::uint8_t>& checked,
+                          std::string_view delimiter, CaptionTrim trim)
+{
+    std::string out;
+    bool first = true;
+    const std::size_t count = captions.size() < checked.size() ? captions.size() : checked.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (checked[i] == 0) {
+            continue;
+        }
+        if (!first) {
+            out += delimiter;
+        }
+        first = false;
+        out += trim == CaptionTrim::Trim ? TrimText(captions[i]) : std::string_view(captions[i]);
+    }
+    return out;
+}
+
+void ValuesFromText(std::string_view delimiter, std::string_view text, std::vector<int>& values)
+{
+    std::size_t k = 0;
+    ForEachPiece(delimiter, text, [&](std::string_view piece) {
+        if (k >= values.size()) {
+            return false;
+        }
+        values[k++] = StrToInt(piece);
+        return true;
+    });
+}
+
+std::string ValuesToText(const std::vector<int>& values, std::string_view delimiter)
+{
+    std::string out;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) {
+            out += delimiter;
+        }
+        out += std::to_string(values[i]);
+    }
+    return out;
+}
+
+} // namespace quorvane
