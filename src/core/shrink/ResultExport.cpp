@@ -1,0 +1,42 @@
+#include "shrink/ResultExport.h"
+
+#include "shrink/Survivors.h"
+#include "text/AtomicFile.h"
+#include "text/Encoding.h"
+
+namespace quorvane {
+
+std::vector<std::string> ExportLines(const TicketPool& pool, const SurvivorFlags& flags)
+{
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(CountPoolSurvivors(pool, flags)) / 5 + 3);
+    lines.push_back("缩水结果有" + std::to_string(CountPoolSurvivors(pool, flags)) + "注号码");
+    // FormatSurvivorLines stops at the shorter of pool and flags, as CountPoolSurvivors does.
+    FormatSurvivorLines(pool, flags, lines);
+    return lines;
+}
+
+void ExportSurvivors(const std::string& path, const TicketPool& pool, const SurvivorFlags& flags)
+{
+    const std::vector<std::string> lines = ExportLines(pool, flags);
+    // Only the first line holds Chinese text; the ticket lines are ASCII and the same in GBK.
+    std::string bytes = Utf8ToGbk(lines.front());
+    std::size_t size = bytes.size() + 2;
+    for (const std::string& line : lines) {
+        size += line.size() + 2;
+    }
+    bytes.reserve(size);
+    bytes += "\r\n";
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        bytes += lines[i];
+        bytes += "\r\n";
+    }
+    WriteFileAtomic(path, bytes);
+}
+
+std::string ResultSearchStatus(bool found, std::string_view text)
+{
+    return std::string(found ? "恭喜，找到号码" : "抱歉，没有找到号码") + std::string(text);
+}
+
+} // namespace quorvane
