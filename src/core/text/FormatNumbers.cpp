@@ -20,13 +20,16 @@ std::string FormatIssue(int year, int number)
 
 void AppendTicket(std::string& out, const TCodeRedArr& reds)
 {
+    // One append of a finished buffer: the result lists append millions of tickets.
+    char buf[17];
     for (std::size_t i = 0; i < reds.size(); ++i) {
-        if (i > 0) {
-            out += ' ';
+        buf[i * 3] = static_cast<char>('0' + reds[i] / 10 % 10);
+        buf[i * 3 + 1] = static_cast<char>('0' + reds[i] % 10);
+        if (i + 1 < reds.size()) {
+            buf[i * 3 + 2] = ' ';
         }
-        out += static_cast<char>('0' + reds[i] / 10 % 10);
-        out += static_cast<char>('0' + reds[i] % 10);
     }
+    out.append(buf, sizeof buf);
 }
 
 std::string FormatTicket(const TCodeRedArr& reds)
