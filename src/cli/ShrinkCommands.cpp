@@ -23,10 +23,4 @@ int RunLevelCommand(const std::vector<std::string>& /*args*/, std::ostream& /*ou
     return kExitUsage;
 }
 
-int RunHealthCommand(const std::vector<std::string>& /*args*/, std::ostream& /*out*/, std::ostream& err)
-{
-    err << "quorvane-cli: this command is not available yet\n";
-    return kExitUsage;
-}
-
 } // namespace quorvane::cli
