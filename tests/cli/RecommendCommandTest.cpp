@@ -1,9 +1,8 @@
 #include <algorithm>
-#include <cstdio>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "Cli.h"
+#include "CliTestSupport.h"
 #include "TestSupport.h"
 #include "history/DemoHistory.h"
 #include "recommend/Frequency.h"
@@ -12,24 +11,16 @@
 #include "recommend/TicketForecast.h"
 
 using namespace quorvane;
+using quorvane::test::CliResult;
+using quorvane::test::RunCliInProcess;
 using quorvane::test::TempDir;
 
 namespace {
 
-struct CliRun
-{
-    int Code = 0;
-    std::string Out;
-    std::string Err;
-};
-
-CliRun Recommend(std::vector<std::string> args)
+CliResult Recommend(std::vector<std::string> args)
 {
     args.insert(args.begin(), "recommend");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return RunCliInProcess(args);
 }
 
 // A data file of demo draws; returns its path.
@@ -76,21 +67,21 @@ TEST(RecommendCommand, PrintsTheMemoLinesOfEachKind)
         {"zonesum3", ZoneSumRecommend(history, 3)},
     };
     for (const auto& [kind, result] : expected) {
-        const CliRun run = Recommend({kind, "--data", data});
+        const CliResult run = Recommend({kind, "--data", data});
         EXPECT_EQ(run.Code, cli::kExitOk) << kind;
         EXPECT_EQ(run.Out, LinesText(result.Lines)) << kind;
         EXPECT_EQ(run.Err, "") << kind;
     }
 
     // Each press shows the same memo again.
-    const CliRun twice = Recommend({"banker", "--data", data, "--repeat", "2"});
+    const CliResult twice = Recommend({"banker", "--data", data, "--repeat", "2"});
     EXPECT_EQ(twice.Out, LinesText(BankerNumberRecommend(history).Lines) +
                              LinesText(BankerNumberRecommend(history).Lines));
 }
 
 TEST(RecommendCommand, PicksPrintTheCheckedCaptions)
 {
-    const CliRun red = Recommend({"random-red", "--repeat", "2"});
+    const CliResult red = Recommend({"random-red", "--repeat", "2"});
     EXPECT_EQ(red.Code, cli::kExitOk);
     // The second press continues the generator; a new process starts again from the first pick.
     EXPECT_EQ(red.Out, "01,02,03,05,06,07,09,10,11,13,15,16,17,20,23,24,26,28,29,30,31,33\n"
@@ -101,7 +92,7 @@ TEST(RecommendCommand, PicksPrintTheCheckedCaptions)
 
     const TempDir dir;
     const std::string data = WriteDemoData(dir, 60);
-    const CliRun expert = Recommend({"expert-blue", "--data", data});
+    const CliResult expert = Recommend({"expert-blue", "--data", data});
     EXPECT_EQ(expert.Code, cli::kExitOk);
     EXPECT_EQ(std::count(expert.Out.begin(), expert.Out.end(), ','), 8);
     EXPECT_EQ(Recommend({"expert-red", "--data", data}).Out.size(), 22u * 3u);
@@ -111,7 +102,7 @@ TEST(RecommendCommand, TooFewDrawsPrintTheMessage)
 {
     const TempDir dir;
     const std::string data = WriteDemoData(dir, 39);
-    const CliRun cold = Recommend({"cold", "--data", data});
+    const CliResult cold = Recommend({"cold", "--data", data});
     EXPECT_EQ(cold.Code, cli::kExitUserError);
     EXPECT_EQ(cold.Out, "");
     EXPECT_EQ(cold.Err, std::string(kForecastTooFewDraws) + "\n");
@@ -127,7 +118,7 @@ TEST(RecommendCommand, BadArgumentsAreUsageErrors)
     EXPECT_EQ(Recommend({"cold", "hot"}).Code, cli::kExitUsage);
     EXPECT_EQ(Recommend({"random-red", "--repeat", "0"}).Code, cli::kExitUsage);
     EXPECT_EQ(Recommend({"random-red", "--repeat", "10001"}).Code, cli::kExitUsage);
-    const CliRun notNumber = Recommend({"random-red", "--repeat", "x"});
+    const CliResult notNumber = Recommend({"random-red", "--repeat", "x"});
     EXPECT_EQ(notNumber.Code, cli::kExitUserError);
     EXPECT_EQ(notNumber.Err, "'x' is not a valid integer value\n");
 }
@@ -138,10 +129,7 @@ TEST(RecommendCommand, SingleForecastPrints806LinesEndToEnd)
     const std::string data = WriteDemoData(dir, 100);
     const std::string command =
         std::string(QUORVANE_CLI_PATH) + " recommend single --data " + data + " | wc -l";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    char buffer[64] = {};
-    const std::size_t read = fread(buffer, 1, sizeof buffer - 1, pipe);
-    EXPECT_EQ(pclose(pipe), 0);
-    EXPECT_EQ(std::string(buffer, read), "806\n");
+    int status = -1;
+    EXPECT_EQ(quorvane::test::RunShell(command, &status), "806\n");
+    EXPECT_EQ(status, 0);
 }

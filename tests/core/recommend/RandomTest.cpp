@@ -6,31 +6,36 @@ using namespace quorvane;
 
 TEST(Random, StartsAtZeroAndRepeatsItsSequence)
 {
-    // state = state * 134775813 + 1 from 0: 1, 134775814, 3698175007, ...; value = state * range >> 32.
-    Random random;
-    EXPECT_EQ(random.Next(33), 0);
-    EXPECT_EQ(random.State(), 1u);
-    EXPECT_EQ(random.Next(33), 1);
-    EXPECT_EQ(random.State(), 134775814u);
-    EXPECT_EQ(random.Next(33), 28);
-    EXPECT_EQ(random.Next(33), 6);
+    Random r;
+    EXPECT_EQ(r.State(), 0u);
+    // state 1: (1 * 33) >> 32 = 0; state 134775814: (134775814 * 33) >> 32 = 1.
+    EXPECT_EQ(r.Next(33), 0);
+    EXPECT_EQ(r.State(), 1u);
+    EXPECT_EQ(r.Next(33), 1);
+    EXPECT_EQ(r.State(), 134775814u);
+    EXPECT_EQ(r.Next(33), 28);
+    EXPECT_EQ(r.Next(33), 6);
 
-    Random again;
-    EXPECT_EQ(again.Next(16), 0);
-    EXPECT_EQ(again.Next(16), 0);
-    EXPECT_EQ(again.Next(16), 13);
-    EXPECT_EQ(again.Next(16), 3);
+    Random a;
+    Random b;
+    for (int i = 0; i < 1000; ++i) {
+        const int x = a.Next(16);
+        ASSERT_EQ(x, b.Next(16));
+        ASSERT_GE(x, 0);
+        ASSERT_LT(x, 16);
+    }
 }
 
-TEST(Random, RealsTakeTheSameStepAsIntegers)
+TEST(Random, RealsUseTheSameStepAndLieInTheUnitInterval)
 {
-    Random random;
-    random.Next(33);
-    random.Next(7);
-    EXPECT_DOUBLE_EQ(random.NextReal(), 3698175007.0 / 4294967296.0);
-    EXPECT_EQ(random.State(), 3698175007u);
+    Random r;
+    EXPECT_DOUBLE_EQ(r.NextReal(), 1.0 / 4294967296.0);
+    Random s(0xFFFFFFFFu);
+    const double v = s.NextReal();
+    EXPECT_GE(v, 0.0);
+    EXPECT_LT(v, 1.0);
 
-    // The state steps to 0xFFFFFFFF: the largest values stay inside their ranges.
+    // A state that steps to 0xFFFFFFFF gives the largest values, still inside their ranges.
     Random top(0x4D60AE66u);
     EXPECT_LT(top.NextReal(), 1.0);
     EXPECT_EQ(top.State(), 0xFFFFFFFFu);
