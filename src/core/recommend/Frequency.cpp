@@ -83,6 +83,15 @@ TBlueRanking RankBlueNumbers(const TBlueCounts& counts)
     return RankByCount<16>(counts);
 }
 
+TRedRanking RankSmallRedNumbers(const DrawHistory& history, int n)
+{
+    TRedCounts counts = CountRedFrequency(history, n);
+    for (std::size_t big = 18; big <= 33; ++big) {
+        counts[big] = -1;
+    }
+    return RankRedNumbers(counts);
+}
+
 JoinedSelection JoinSelected(const int* values, const bool* flags, std::size_t size,
                              std::string_view separator)
 {

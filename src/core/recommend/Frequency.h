@@ -45,6 +45,10 @@ TBlueCounts CountBlueFrequency(const DrawHistory& history, int n);
 TRedRanking RankRedNumbers(const TRedCounts& counts);
 TBlueRanking RankBlueNumbers(const TBlueCounts& counts);
 
+// The ranking of CountRedFrequency(history, n) with the big numbers 18..33 excluded: positions
+// 1..17 rank the numbers 1..17 (boost included), positions 18..33 hold 18..33 in order.
+TRedRanking RankSmallRedNumbers(const DrawHistory& history, int n);
+
 struct JoinedSelection
 {
     std::string Text; // the selected values joined by the separator

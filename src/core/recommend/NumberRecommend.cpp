@@ -28,11 +28,7 @@ constexpr NumberPickRule kBankerRule{"胆码推荐", false, 1, 5, 14, 16, "完�
 
 RecommendResult RunNumberPickRule(const DrawHistory& history, const NumberPickRule& rule)
 {
-    TRedCounts counts = CountRedFrequency(history, kNumberRecommendDraws);
-    for (int n = 18; n <= 33; ++n) {
-        counts[static_cast<std::size_t>(n)] = -1;
-    }
-    const TRedRanking ranking = RankRedNumbers(counts);
+    const TRedRanking ranking = RankSmallRedNumbers(history, kNumberRecommendDraws);
 
     RecommendResult result;
     int start = rule.Start;

@@ -1,7 +1,5 @@
 #include "recommend/QuickPicks.h"
 
-#include <algorithm>
-
 #include "recommend/Frequency.h"
 #include "text/UserError.h"
 

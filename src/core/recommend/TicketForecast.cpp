@@ -161,11 +161,7 @@ const char* CompoundCaption(CompoundKind kind)
 RecommendResult CompoundForecast(const DrawHistory& history, CompoundKind kind)
 {
     const CompoundRule& rule = RuleOf(kind);
-    TRedCounts redCounts = CountRedFrequency(history, rule.RedDraws);
-    for (int n = 18; n <= 33; ++n) {
-        redCounts[static_cast<std::size_t>(n)] = -1;
-    }
-    const TRedRanking reds = RankRedNumbers(redCounts);
+    const TRedRanking reds = RankSmallRedNumbers(history, rule.RedDraws);
     TBlueCounts blueCounts = CountBlueFrequency(history, kCompoundBlueDraws);
     for (int b = 1; b <= 3; ++b) {
         blueCounts[static_cast<std::size_t>(b)] = -1;
