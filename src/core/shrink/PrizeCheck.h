@@ -23,6 +23,9 @@ inline constexpr const char* kPrizeFormatMessage = "开奖号码填写有错误�
 inline constexpr const char* kPrizeNoRedsMessage = "缩水结果没有有效的红球号码，请重新缩水产生红球号码。";
 inline constexpr const char* kPrizeNoBlueMessage = "蓝球没有选择，请打开\"选号范围\"，设置好要投注的蓝球。";
 
+// Above this many survivors the prize check asks before it starts.
+inline constexpr std::int32_t kPrizeConfirmThreshold = 20000;
+
 // Prize levels 0 (no prize) to 6 and their labels; label 0 is two spaces.
 inline constexpr int kPrizeLevelCount = 7;
 const std::array<const char*, kPrizeLevelCount>& PrizeLabels();

@@ -11,9 +11,6 @@
 
 namespace quorvane {
 
-// Above this many survivors the prize check asks before it starts.
-inline constexpr std::int32_t kPrizeConfirmThreshold = 20000;
-
 // Survivors that have an entry in the pool.
 inline std::int32_t CountPoolSurvivors(const TicketPool& pool, const SurvivorFlags& flags)
 {
