@@ -21,6 +21,7 @@ TB0Net::TB0Net(QWidget* parent)
 {
     setGeometry(0, 0, 400, 300);
     setFocusPolicy(Qt::TabFocus);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_model.OnIndexError = [this](const std::string& message) { ShowGridMessage(this, message); };
 }
 
@@ -41,6 +42,11 @@ void TB0Net::Clear()
     if (parentWidget() != nullptr) {
         Relayout();
     }
+}
+
+QSize TB0Net::sizeHint() const
+{
+    return m_laidOutSize.isValid() ? m_laidOutSize : size();
 }
 
 int TB0Net::ColumnCount() const
@@ -94,6 +100,7 @@ void TB0Net::Relayout()
     m_layingOut = true;
     resize(fitted);
     m_layingOut = false;
+    updateGeometry();
     update();
     emit OnChange(this);
 }

@@ -44,6 +44,9 @@ public:
     // Rows shown (as of the last layout pass).
     int FVisRows() const { return m_visRows; }
 
+    // The size the last layout pass gave the table (layouts keep it: the size policy is fixed).
+    QSize sizeHint() const override;
+
     int ColLeft(int col) const;
     int RowTop(int row) const;
     // The cell at (col, row), addressed column first like the model.

@@ -29,6 +29,7 @@ void Stroke(QPainter& painter, QPoint from, QPoint to, int width, const QColor& 
 TG2Net::TG2Net(QWidget* parent)
     : QWidget(parent)
 {
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_model.OnIndexError = [this](const std::string& message) { ShowGridMessage(this, message); };
 }
 
@@ -48,8 +49,10 @@ void TG2Net::Relayout()
     const int width = (m.FDynRowCount * m.FBarWidth + 2 * m.FGap) * m.FDynColCount + 2 * m.FGap;
     const int height = m.FGridStep == 0 ? 0 : m.FGridStep * m.FGridCount;
     m_plotRect = QRect(m.FMargin.X, m.FMargin.Y, width, height);
-    resize(m_plotRect.left() + m_plotRect.width() + m.FMargin.X,
-           m_plotRect.top() + m_plotRect.height() + m.FMargin.Y);
+    m_laidOutSize = QSize(m_plotRect.left() + m_plotRect.width() + m.FMargin.X,
+                          m_plotRect.top() + m_plotRect.height() + m.FMargin.Y);
+    resize(m_laidOutSize);
+    updateGeometry();
     update();
     emit OnChange(this);
 }

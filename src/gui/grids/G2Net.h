@@ -32,6 +32,9 @@ public:
     // margins on every side), a repaint and OnChange.
     void Relayout();
 
+    // The size the last layout pass gave the chart (layouts keep it: the size policy is fixed).
+    QSize sizeHint() const override { return m_laidOutSize; }
+
     // The plot area, as of the last layout pass.
     QRect FPlotRect() const { return m_plotRect; }
 
@@ -56,6 +59,7 @@ private:
 
     TBarChartModel m_model;
     QRect m_plotRect;
+    QSize m_laidOutSize;
 };
 
 } // namespace quorvane::gui

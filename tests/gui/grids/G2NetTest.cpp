@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QVBoxLayout>
+#include <QWidget>
 
 #include "GridTestSupport.h"
 
@@ -53,6 +55,19 @@ TEST(G2Net, SizesItselfToThePlotAndScalesTheBars)
     EXPECT_EQ(image.pixelColor(bar.left(), bar.center().y()), QColor(50, 18, 52));
     // The plot frame.
     EXPECT_EQ(image.pixelColor(100, 30), QColor(128, 128, 0));
+}
+
+TEST(G2Net, KeepsItsSizeInsideALayout)
+{
+    QWidget page;
+    auto* layout = new QVBoxLayout(&page);
+    auto* chart = new TG2Net(&page);
+    FillFrequencies(*chart);
+    chart->Relayout();
+    layout->addWidget(chart);
+    page.resize(600, 400);
+    page.show();
+    EXPECT_EQ(chart->size(), QSize(200, 120));
 }
 
 TEST(G2Net, OutOfRangeWritesAreReportedAndIgnored)
