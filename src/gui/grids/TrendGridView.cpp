@@ -47,8 +47,10 @@ void TTrendGridView::Clear()
     m_visRows = 0;
     m_hOffset = 0;
     SetHPage(30);
+    m_layingOut = true; // back to the top without taking the focus
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
+    m_layingOut = false;
     if (parentWidget() != nullptr) {
         Relayout();
     }
