@@ -28,6 +28,18 @@ void TCellGrid::SetCols(int n)
     Relayout();
 }
 
+void TCellGrid::SetCapWidth(int w)
+{
+    if (w < 0) {
+        throw std::invalid_argument(kSetCapWidthError);
+    }
+    if (w == m_capWidth) {
+        return;
+    }
+    m_capWidth = w;
+    Relayout();
+}
+
 void TCellGrid::ChangeCount(int n)
 {
     m_count = n;

@@ -50,6 +50,13 @@ protected:
 
     void SetFocusIndex(int index) { m_focusIndex = index; }
 
+    // Width of the caption area in pixels (the glyph and spin controls make these public).
+    int CapWidth() const { return m_capWidth; }
+    // Throws "SetCapWidth Error!" for w < 0; a different width is stored and the layout pass runs.
+    void SetCapWidth(int w);
+    // The starting width, stored without a layout pass.
+    void InitCapWidth(int w) { m_capWidth = w; }
+
 private:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -58,6 +65,7 @@ private:
     int m_cols = 3;
     int m_focusIndex = 0;
     int m_spacing = 3;
+    int m_capWidth = 0;
 };
 
 // ceil(count / cols) for count >= 0 and cols >= 1.

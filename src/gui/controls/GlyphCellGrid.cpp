@@ -14,22 +14,11 @@ TGlyphCellGrid::TGlyphCellGrid(QWidget* parent, QStyle::PrimitiveElement glyph, 
     : TCheckCellGrid(parent, trimCaptions, false)
     , m_glyph(glyph)
 {
+    InitCapWidth(26);
     setFixedSize(TGlyphCellGrid::ControlSize());
 }
 
 TGlyphCellGrid::~TGlyphCellGrid() = default;
-
-void TGlyphCellGrid::SetCapWidth(int w)
-{
-    if (w < 0) {
-        throw std::invalid_argument(kSetCapWidthError);
-    }
-    if (w == m_capWidth) {
-        return;
-    }
-    m_capWidth = w;
-    Relayout();
-}
 
 QRect TGlyphCellGrid::RectOfCap(int i) const
 {
@@ -41,7 +30,7 @@ QRect TGlyphCellGrid::RectOfCap(int i) const
 
 QSize TGlyphCellGrid::ControlSize() const
 {
-    return {(2 * Spacing() + m_boxWidth + m_capWidth) * Cols() + Spacing(),
+    return {(2 * Spacing() + m_boxWidth + CapWidth()) * Cols() + Spacing(),
             (m_rowHeight + Spacing()) * Rows() + Spacing()};
 }
 
@@ -49,7 +38,7 @@ QRect TGlyphCellGrid::ChkRect(int i) const
 {
     const int col = i % Cols();
     const int row = i / Cols();
-    const int left = col * (2 * Spacing() + m_boxWidth + m_capWidth) + Spacing();
+    const int left = col * (2 * Spacing() + m_boxWidth + CapWidth()) + Spacing();
     const int top = row * (m_rowHeight + Spacing()) + Spacing();
     return {left, top, m_boxWidth, m_rowHeight};
 }
@@ -57,7 +46,7 @@ QRect TGlyphCellGrid::ChkRect(int i) const
 QRect TGlyphCellGrid::CapRect(int i) const
 {
     const QRect chk = ChkRect(i);
-    return {chk.left() + m_boxWidth + Spacing(), chk.top(), m_capWidth, m_rowHeight};
+    return {chk.left() + m_boxWidth + Spacing(), chk.top(), CapWidth(), m_rowHeight};
 }
 
 bool TGlyphCellGrid::HitsCell(int i, QPoint point) const

@@ -18,7 +18,7 @@ public:
     // Width of the glyph (default 14), of the caption area (default 26) and height of a row
     // (default 14), in pixels.
     int BoxWidth() const { return m_boxWidth; }
-    int CapWidth() const { return m_capWidth; }
+    using TCellGrid::CapWidth;
     int RowHeight() const { return m_rowHeight; }
 
     // Store only; the host runs Relayout() afterwards.
@@ -26,7 +26,7 @@ public:
     void SetRowHeight(int height) { m_rowHeight = height; }
 
     // Throws "SetCapWidth Error!" for w < 0; a different width is stored and the layout pass runs.
-    void SetCapWidth(int w);
+    using TCellGrid::SetCapWidth;
 
     // The caption area of cell i. Throws "RectOfCap Index Error!" outside 0 .. Count-1.
     QRect RectOfCap(int i) const;
@@ -43,7 +43,6 @@ private:
 
     QStyle::PrimitiveElement m_glyph;
     int m_boxWidth = 14;
-    int m_capWidth = 26;
     int m_rowHeight = 14;
 };
 

@@ -18,6 +18,7 @@ TMultiSpinEdit::TMultiSpinEdit(QWidget* parent)
     : TCellGrid(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    InitCapWidth(50);
     setFixedSize(TMultiSpinEdit::ControlSize());
 }
 
@@ -44,18 +45,6 @@ void TMultiSpinEdit::SetItem(int i, std::string caption, int value)
     Editor(i)->setValue(value);
     m_captions[static_cast<std::size_t>(i)] = std::move(caption);
     update();
-}
-
-void TMultiSpinEdit::SetCapWidth(int w)
-{
-    if (w < 0) {
-        throw std::invalid_argument(kSetCapWidthError);
-    }
-    if (w == m_capWidth) {
-        return;
-    }
-    m_capWidth = w;
-    Relayout();
 }
 
 int TMultiSpinEdit::GetValue(int i) const
@@ -120,22 +109,22 @@ QRect TMultiSpinEdit::RectOfCap(int i) const
 
 QRect TMultiSpinEdit::EditRect(int i) const
 {
-    const int stride = 2 * Spacing() + m_editWidth + m_capWidth;
+    const int stride = 2 * Spacing() + m_editWidth + CapWidth();
     const int col = i % Cols();
     const int row = i / Cols();
-    const int left = m_editAtCellStart ? col * stride : col * stride + Spacing() + m_capWidth;
+    const int left = m_editAtCellStart ? col * stride : col * stride + Spacing() + CapWidth();
     return {left, row * (m_rowHeight + Spacing()) + Spacing(), m_editWidth, m_rowHeight};
 }
 
 QRect TMultiSpinEdit::CapRect(int i) const
 {
     const QRect edit = EditRect(i);
-    return {edit.left() - m_capWidth + Spacing(), edit.top(), m_capWidth, m_rowHeight};
+    return {edit.left() - CapWidth() + Spacing(), edit.top(), CapWidth(), m_rowHeight};
 }
 
 QSize TMultiSpinEdit::ControlSize() const
 {
-    const int stride = 2 * Spacing() + m_editWidth + m_capWidth;
+    const int stride = 2 * Spacing() + m_editWidth + CapWidth();
     return {stride * Cols() + Spacing(), (m_rowHeight + Spacing()) * Rows() + Spacing()};
 }
 

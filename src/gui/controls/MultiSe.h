@@ -26,7 +26,7 @@ public:
     // Width of each editor (default 40), of the caption area (default 50) and height of a row
     // (default 22), in pixels; where the editor sits in its cell (default: after the caption).
     int EditWidth() const { return m_editWidth; }
-    int CapWidth() const { return m_capWidth; }
+    using TCellGrid::CapWidth;
     int RowHeight() const { return m_rowHeight; }
     bool EditAtCellStart() const { return m_editAtCellStart; }
 
@@ -42,7 +42,7 @@ public:
     // Throws "SetItem Error!" outside 0 .. Count-1; else sets editor i's value and cell i's caption.
     void SetItem(int i, std::string caption, int value);
     // Throws "SetCapWidth Error!" for w < 0; a different width is stored and the layout pass runs.
-    void SetCapWidth(int w);
+    using TCellGrid::SetCapWidth;
 
     // The value of editor i: the integer its text holds, 0 when the text is not an integer or i lies
     // outside the cells.
@@ -82,7 +82,6 @@ private:
     std::vector<std::string> m_captions;
     bool m_editAtCellStart = false;
     int m_editWidth = 40;
-    int m_capWidth = 50;
     int m_rowHeight = 22;
 };
 

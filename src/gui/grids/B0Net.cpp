@@ -22,17 +22,14 @@ TB0Net::TB0Net(QWidget* parent)
     setGeometry(0, 0, 400, 300);
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_model.OnIndexError = [this](const std::string& message) { ShowGridMessage(this, message); };
+    ShowIndexErrorsInMessageBox(this, m_model.OnIndexError);
 }
 
 TB0Net::~TB0Net() = default;
 
 void TB0Net::SetModel(TTitledTableModel model)
 {
-    if (!model.OnIndexError) {
-        model.OnIndexError = std::move(m_model.OnIndexError);
-    }
-    m_model = std::move(model);
+    AdoptModel(m_model, std::move(model));
 }
 
 void TB0Net::Clear()

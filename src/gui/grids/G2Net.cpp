@@ -30,17 +30,14 @@ TG2Net::TG2Net(QWidget* parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_model.OnIndexError = [this](const std::string& message) { ShowGridMessage(this, message); };
+    ShowIndexErrorsInMessageBox(this, m_model.OnIndexError);
 }
 
 TG2Net::~TG2Net() = default;
 
 void TG2Net::SetModel(TBarChartModel model)
 {
-    if (!model.OnIndexError) {
-        model.OnIndexError = std::move(m_model.OnIndexError);
-    }
-    m_model = std::move(model);
+    AdoptModel(m_model, std::move(model));
 }
 
 void TG2Net::Relayout()

@@ -55,9 +55,9 @@ void DrawCellText(QPainter& painter, const QRect& rect, const std::string& text)
     }
 }
 
-void ShowGridMessage(QWidget* grid, const std::string& message)
+void ShowIndexErrorsInMessageBox(QWidget* grid, IndexErrorHook& hook)
 {
-    QMessageBox::warning(grid, QString(), ToQ(message));
+    hook = [grid](const std::string& message) { QMessageBox::warning(grid, QString(), ToQ(message)); };
 }
 
 } // namespace quorvane::gui

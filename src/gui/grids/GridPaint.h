@@ -1,12 +1,14 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include <QColor>
 #include <QFont>
 #include <QRect>
 
 #include "charts/Color.h"
+#include "charts/IndexErrorHook.h"
 
 class QPainter;
 class QWidget;
@@ -32,7 +34,17 @@ void DrawCellText(QPainter& painter, const QRect& rect, const std::string& text)
 // Draws a single line centred both ways in the rectangle, not clipped to it.
 void DrawCentredLine(QPainter& painter, const QRect& rect, const QString& line);
 
-// Reports a grid's index error in a message box (the default of every grid's index-error hook).
-void ShowGridMessage(QWidget* grid, const std::string& message);
+// Sends a grid model's index errors to a message box over the grid: the default of every grid until
+// the host installs its own hook.
+void ShowIndexErrorsInMessageBox(QWidget* grid, IndexErrorHook& hook);
+
+// Replaces a grid's model; an incoming model without index-error hook keeps the current hook.
+template <typename Model> void AdoptModel(Model& current, Model incoming)
+{
+    if (!incoming.OnIndexError) {
+        incoming.OnIndexError = std::move(current.OnIndexError);
+    }
+    current = std::move(incoming);
+}
 
 } // namespace quorvane::gui

@@ -27,17 +27,14 @@ TTrendGridView::TTrendGridView(QWidget* parent, TKind kind)
     verticalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setPageStep(m_hPage);
-    m_model.OnIndexError = [this](const std::string& message) { ShowGridMessage(this, message); };
+    ShowIndexErrorsInMessageBox(this, m_model.OnIndexError);
 }
 
 TTrendGridView::~TTrendGridView() = default;
 
 void TTrendGridView::SetModel(TTrendGridModel model)
 {
-    if (!model.OnIndexError) {
-        model.OnIndexError = std::move(m_model.OnIndexError);
-    }
-    m_model = std::move(model);
+    AdoptModel(m_model, std::move(model));
 }
 
 void TTrendGridView::Clear()

@@ -109,11 +109,16 @@ TEST(H2Net, IndexErrorsAreReportedAndIgnored)
                             "SetValue x>=FColsCount ", "SetValue y>=FDynRows+FFixRowCount ",
                             "GetValue y>=FDynRows+FFixRowCount ", "RectOfCell ACol>Length(FColWidthArr)",
                             "ACol>Length(FColWidthArr)"}));
-    // Clearing keeps the host's hook.
+    // Clearing and replacing the content keep the host's hook.
     grid.Clear();
     messages.clear();
     grid.Model().SetValue(0, 0, "x");
-    EXPECT_EQ(messages, (std::vector<std::string>{"SetValue x>=FColsCount "}));
+    TTrendGridModel built;
+    FillChart(built, 2);
+    grid.SetModel(std::move(built));
+    grid.Model().GetValue(4, 0);
+    EXPECT_EQ(messages,
+              (std::vector<std::string>{"SetValue x>=FColsCount ", "GetValue y>=FDynRows+FFixRowCount "}));
 }
 
 TEST(H2Net, PaintsCellColoursHeaderAndLines)
