@@ -217,19 +217,26 @@ void TitledTablesAndBars()
     Save(barPage.Window, "TG2Net-frequencies");
 }
 
+// A number picker of the selection page: squares "01" .. count of 30 x 20 pixels, 6 apart.
+TColorMChk* MakeNumberPicker(QWidget* parent, int count, int cols, const QColor& checkColor)
+{
+    auto* picker = new TColorMChk(parent);
+    for (int n = 1; n <= count; ++n) {
+        picker->AddItem(Pad2(n));
+    }
+    picker->SetCellWidth(30);
+    picker->SetCellHeight(20);
+    picker->SetSpacing(6);
+    picker->SetCheckColor(checkColor);
+    picker->SetCols(cols);
+    return picker;
+}
+
 void Pickers()
 {
     {
         TPage page("选号范围");
-        auto* red = new TColorMChk(&page.Window);
-        for (int n = 1; n <= 33; ++n) {
-            red->AddItem(Pad2(n));
-        }
-        red->SetCellWidth(30);
-        red->SetCellHeight(20);
-        red->SetSpacing(6);
-        red->SetCheckColor(QColor(255, 153, 204));
-        red->SetCols(10);
+        auto* red = MakeNumberPicker(&page.Window, 33, 10, QColor(255, 153, 204));
         auto* label = new QLabel(&page.Window);
         QObject::connect(red, &TColorMChk::OnChange, label, [label](TColorMChk* sender) {
             label->setText(ToQ("已经选中" + std::to_string(sender->CheckedCount()) + "个红球：" +
@@ -244,15 +251,7 @@ void Pickers()
     }
     {
         TPage page("蓝球设定");
-        auto* blue = new TColorMChk(&page.Window);
-        for (int n = 1; n <= 16; ++n) {
-            blue->AddItem(Pad2(n));
-        }
-        blue->SetCellWidth(30);
-        blue->SetCellHeight(20);
-        blue->SetSpacing(6);
-        blue->SetCheckColor(QColor(102, 255, 255));
-        blue->SetCols(8);
+        auto* blue = MakeNumberPicker(&page.Window, 16, 8, QColor(102, 255, 255));
         blue->SetCheckedText(",", "03,16");
         page.Layout->addWidget(blue);
         Save(page.Window, "TColorMChk-blue");
