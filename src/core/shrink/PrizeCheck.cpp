@@ -57,16 +57,17 @@ std::string SummaryLine(const char* head, const std::vector<int>& order,
 
 std::vector<std::string> ReportHead(const PrizeAnswer& answer)
 {
-    // Line 3 (after the answer) is left for the summary, which is known only at the end.
+    // The fourth line (after the answer) is left for the summary, known only at the end.
     return {"", "双色球彩票兑奖", "开奖号码：" + answer.Text, std::string(), ""};
 }
 
-// Appends the line of every winning survivor: its ticket text followed by suffix(h), the text of
-// its red hit count h, for every suffix of h (none, one or several). Returns the number of
-// survivors with each h.
-template <typename Suffixes>
+// The line suffixes of a ticket by its red hits h: one per prize it wins (none, one or several).
+using HitSuffixes = std::array<std::vector<std::string>, 7>;
+
+// Appends, for every survivor with h red hits, one line per suffix of h: the ticket's text
+// followed by that suffix. Returns the number of survivors with each h.
 std::array<std::int32_t, 7> AppendWinners(const PrizeAnswer& answer, const TicketPool& pool,
-                                          const SurvivorFlags& flags, const Suffixes& suffixes,
+                                          const SurvivorFlags& flags, const HitSuffixes& suffixes,
                                           std::vector<std::string>& lines)
 {
     const std::uint64_t drawn = DrawnMask(answer);
@@ -105,8 +106,8 @@ std::vector<std::string> RedsOnlyReport(const PrizeAnswer& answer, const TicketP
     lines.emplace_back("中奖号码            中出红球");
     lines.emplace_back();
 
-    // The line suffix of a ticket with h red hits; none for h = 0.
-    std::array<std::vector<std::string>, 7> suffixes;
+    // A ticket with h red hits is listed once; with none it is not listed.
+    HitSuffixes suffixes;
     for (int h = 1; h <= 6; ++h) {
         suffixes[static_cast<std::size_t>(h)].push_back("     中" + std::to_string(h));
     }
@@ -147,7 +148,7 @@ std::vector<std::string> BlueReport(const PrizeAnswer& answer, const TCheckCells
 
     // For a ticket with h red hits: the line suffix of every checked blue that wins, in cell order,
     // and the count of each level it adds.
-    std::array<std::vector<std::string>, 7> suffixes;
+    HitSuffixes suffixes;
     std::array<std::array<std::int32_t, 7>, 7> levelsOfHits{};
     for (std::size_t h = 0; h <= 6; ++h) {
         for (const std::size_t cell : checked) {
