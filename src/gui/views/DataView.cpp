@@ -1,0 +1,198 @@
+#include "views/DataView.h"
+
+#include <cstdlib>
+
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/Dialogs.h"
+#include "app/ErrorReport.h"
+#include "app/QtText.h"
+#include "app/UpdateDownloader.h"
+#include "app/ViewContext.h"
+#include "history/DataFile.h"
+#include "history/DataPage.h"
+#include "text/SplitText.h"
+
+namespace quorvane::gui {
+
+namespace {
+
+QAction* AddCommand(QToolBar* bar, const char* name, const char* caption, QStyle::StandardPixmap icon)
+{
+    QAction* action = bar->addAction(bar->style()->standardIcon(icon), QString::fromUtf8(caption));
+    action->setObjectName(QString::fromUtf8(name) + QStringLiteral("Action"));
+    bar->widgetForAction(action)->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+} // namespace
+
+TDataView::TDataView(TViewContext& context, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_updateTimeoutMs(kUpdateTimeoutMs)
+{
+    setObjectName(QStringLiteral("DataPanel"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    Sheet1Tbr = new QToolBar(this);
+    Sheet1Tbr->setObjectName(QStringLiteral("Sheet1Tbr"));
+    Sheet1Tbr->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    Sheet1TbrDownBt = AddCommand(Sheet1Tbr, "Sheet1TbrDownBt", "在线更新", QStyle::SP_ArrowDown);
+    Sheet1Tbr->addSeparator();
+    Sheet1TbrClearBt = AddCommand(Sheet1Tbr, "Sheet1TbrClearBt", "清空数据", QStyle::SP_DialogResetButton);
+    Sheet1TbrOmportBt = AddCommand(Sheet1Tbr, "Sheet1TbrOmportBt", "导入数据", QStyle::SP_DialogOpenButton);
+    Sheet1TbrSaveBt = AddCommand(Sheet1Tbr, "Sheet1TbrSaveBt", "保存数据", QStyle::SP_DialogSaveButton);
+    layout->addWidget(Sheet1Tbr);
+
+    DataMemo = new QPlainTextEdit(this);
+    DataMemo->setObjectName(QStringLiteral("DataMemo"));
+    DataMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    DataMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    layout->addWidget(DataMemo, 1);
+    DataMemo->installEventFilter(this);
+    DataMemo->viewport()->installEventFilter(this);
+
+    ConnectCommand(Sheet1TbrDownBt, &QAction::triggered, this, [this] { Sheet1TbrDownBtClick(); });
+    ConnectCommand(Sheet1TbrClearBt, &QAction::triggered, this, [this] { Sheet1TbrClearBtClick(); });
+    ConnectCommand(Sheet1TbrOmportBt, &QAction::triggered, this, [this] { Sheet1TbrOmportBtClick(); });
+    ConnectCommand(Sheet1TbrSaveBt, &QAction::triggered, this, [this] { Sheet1TbrSaveBtClick(); });
+}
+
+QString TDataView::DataFilePath() const
+{
+    return QDir(m_context.ProgramFolder()).filePath(QString::fromUtf8(kDataFileName));
+}
+
+void TDataView::LoadStartupData()
+{
+    if (const auto lines = LoadDataFile(FromQ(DataFilePath()))) {
+        SetEditorLines(*lines);
+    }
+    MarkSaved();
+    ParseEditor();
+}
+
+std::vector<std::string> TDataView::EditorLines() const
+{
+    return SplitLines(FromQ(DataMemo->toPlainText()));
+}
+
+void TDataView::SetEditorLines(const std::vector<std::string>& lines)
+{
+    DataMemo->setPlainText(ToQ(JoinText(lines, "\n")));
+}
+
+void TDataView::ParseEditor()
+{
+    ParseResult result = ParseDrawText(EditorLines());
+    if (result.Ok) {
+        m_context.SetHistory(std::move(result.History));
+    } else {
+        m_context.Dialogs().ShowMessage(ToQ(result.Message));
+    }
+}
+
+void TDataView::MarkSaved()
+{
+    m_savedText = DataMemo->toPlainText();
+}
+
+void TDataView::Sheet1TbrSaveBtClick()
+{
+    SaveDataFile(FromQ(DataFilePath()), EditorLines());
+    MarkSaved();
+    m_context.SetStatusText(ToQ(kSaveDoneStatus));
+    ParseEditor();
+}
+
+void TDataView::Sheet1TbrClearBtClick()
+{
+    DataMemo->clear();
+    ParseEditor();
+}
+
+void TDataView::Sheet1TbrOmportBtClick()
+{
+    const std::optional<QString> name = m_context.Dialogs().OpenFileName(
+        {QString(), QStringLiteral("文本文件|*.txt"), QStringLiteral("txt"), m_context.ProgramFolder()});
+    if (!name || !QFileInfo::exists(*name)) {
+        return;
+    }
+    // Read first: a file that cannot be read leaves the editor as it was.
+    const std::vector<std::string> lines = LoadTextFile(FromQ(*name));
+    SetEditorLines(lines);
+    ParseEditor();
+}
+
+void TDataView::Sheet1TbrDownBtClick()
+{
+    const QString target = QDir(m_context.ProgramFolder()).filePath(QString::fromUtf8(kUpdateTargetName));
+    QFile::remove(target);
+    const TDownloadSettings settings{QUrl(ToQ(UpdateFileUrl(std::getenv(kUpdateUrlVariable)))),
+                                     m_updateTimeoutMs, kUpdateMaxBytes};
+    const std::optional<QByteArray> bytes =
+        DownloadFile(settings, m_context.Dialogs(), QString::fromUtf8(kUpdateProgressText));
+    std::optional<std::string> downloaded;
+    if (bytes) {
+        downloaded = bytes->toStdString();
+    }
+    UpdateOutcome outcome = FinishOnlineUpdate(FromQ(target), downloaded);
+    if (outcome.Ok) {
+        SetEditorLines(outcome.Lines);
+        m_context.SetHistory(std::move(outcome.History));
+    }
+    for (const std::string& message : outcome.Messages) {
+        m_context.Dialogs().ShowMessage(ToQ(message));
+    }
+}
+
+bool TDataView::ConfirmClose()
+{
+    if (DataMemo->toPlainText() == m_savedText) {
+        return true;
+    }
+    switch (m_context.Dialogs().Ask(ToQ(kSaveChangesQuestion), true)) {
+    case TAnswer::No:
+        return true;
+    case TAnswer::Cancel:
+        return false;
+    case TAnswer::Yes:
+        break;
+    }
+    bool saved = false;
+    RunGuarded([&] {
+        SaveDataFile(FromQ(DataFilePath()), EditorLines());
+        MarkSaved();
+        saved = true;
+    });
+    return saved;
+}
+
+bool TDataView::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == DataMemo && event->type() == QEvent::KeyRelease) ||
+        (watched == DataMemo->viewport() && event->type() == QEvent::MouseButtonRelease)) {
+        ShowCaretPosition();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TDataView::ShowCaretPosition()
+{
+    const QTextCursor cursor = DataMemo->textCursor();
+    m_context.SetStatusText(ToQ(CaretPositionText(cursor.blockNumber() + 1, cursor.positionInBlock() + 1)));
+}
+
+} // namespace quorvane::gui
