@@ -199,15 +199,15 @@ std::optional<QString> TScriptedDialogs::InputText(const QString& title, const Q
     return e ? e->Value : std::nullopt;
 }
 
-std::optional<QString> TScriptedDialogs::OpenFileName(const TFileDialogSpec& spec)
+std::optional<QString> TScriptedDialogs::OpenFileName(const TFileDialogSpec& dialog)
 {
-    const auto e = Take(Kind::OpenFile, spec.Filter);
+    const auto e = Take(Kind::OpenFile, dialog.Filter);
     return e ? e->Value : std::nullopt;
 }
 
-std::optional<QString> TScriptedDialogs::SaveFileName(const TFileDialogSpec& spec)
+std::optional<QString> TScriptedDialogs::SaveFileName(const TFileDialogSpec& dialog)
 {
-    const auto e = Take(Kind::SaveFile, spec.Filter);
+    const auto e = Take(Kind::SaveFile, dialog.Filter);
     return e ? e->Value : std::nullopt;
 }
 

@@ -68,8 +68,8 @@ public:
     TAnswer Ask(const QString& text, bool withCancel) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
-    std::optional<QString> OpenFileName(const TFileDialogSpec& spec) override;
-    std::optional<QString> SaveFileName(const TFileDialogSpec& spec) override;
+    std::optional<QString> OpenFileName(const TFileDialogSpec& dialog) override;
+    std::optional<QString> SaveFileName(const TFileDialogSpec& dialog) override;
     bool SetUpPrinter(QPrinter& printer) override;
     int ExecModal(QDialog& dialog) override;
     std::unique_ptr<IProgress> OpenProgress(const QString& text, std::function<void()> onCancel) override;

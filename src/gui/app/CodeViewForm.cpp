@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "views/ViewParts.h"
+
 namespace quorvane::gui {
 
 TCodeViewForm::TCodeViewForm(QWidget* parent)
@@ -11,12 +13,9 @@ TCodeViewForm::TCodeViewForm(QWidget* parent)
     setObjectName(QStringLiteral("CodeViewForm"));
     setWindowTitle(QStringLiteral("查看缩水结果"));
     resize(520, 420);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    Memo = new QPlainTextEdit(this);
-    Memo->setObjectName(QStringLiteral("Memo"));
+    Memo = NewMemo(this, QStringLiteral("Memo"));
     Memo->setReadOnly(true);
-    layout->addWidget(Memo);
+    NewFlatLayout(this)->addWidget(Memo);
 }
 
 } // namespace quorvane::gui

@@ -55,8 +55,8 @@ public:
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& initial) = 0;
     // File name dialogs; nothing when cancelled.
-    virtual std::optional<QString> OpenFileName(const TFileDialogSpec& spec) = 0;
-    virtual std::optional<QString> SaveFileName(const TFileDialogSpec& spec) = 0;
+    virtual std::optional<QString> OpenFileName(const TFileDialogSpec& dialog) = 0;
+    virtual std::optional<QString> SaveFileName(const TFileDialogSpec& dialog) = 0;
     // The platform's print dialog: the user picks a printer or a file; false when cancelled.
     virtual bool SetUpPrinter(QPrinter& printer) = 0;
     // One of the program's own windows, shown modally; returns its result code.

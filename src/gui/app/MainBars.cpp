@@ -27,17 +27,17 @@ struct TCommandSpec
     QStyle::StandardPixmap Icon = QStyle::SP_CustomBase;
 };
 
-QAction* NewCommand(TMainForm* form, const TCommandSpec& spec, QObject* parent)
+QAction* NewCommand(TMainForm* form, const TCommandSpec& command, QObject* parent)
 {
-    auto* action = new QAction(QString::fromUtf8(spec.Caption), parent);
-    action->setObjectName(QString::fromUtf8(spec.Name));
-    const QString hint = QString::fromUtf8(spec.Hint);
+    auto* action = new QAction(QString::fromUtf8(command.Caption), parent);
+    action->setObjectName(QString::fromUtf8(command.Name));
+    const QString hint = QString::fromUtf8(command.Hint);
     action->setStatusTip(hint);
     action->setToolTip(hint.isEmpty() ? action->text() : hint);
-    if (spec.Icon != QStyle::SP_CustomBase) {
-        action->setIcon(form->style()->standardIcon(spec.Icon));
+    if (command.Icon != QStyle::SP_CustomBase) {
+        action->setIcon(form->style()->standardIcon(command.Icon));
     }
-    const Command run = spec.Run;
+    const Command run = command.Run;
     ConnectCommand(action, &QAction::triggered, form, [form, run] { (form->*run)(); });
     return action;
 }
@@ -80,8 +80,8 @@ void TMainForm::CreateMenus()
         {"DataMenu", "数据分析(&D)", "", &TMainForm::DataMenuClick},
         {"SqlMenu", "查询统计(&C)", "", &TMainForm::SqlMenuClick},
     };
-    for (const TCommandSpec& spec : views) {
-        bar->addAction(NewCommand(this, spec, bar));
+    for (const TCommandSpec& command : views) {
+        bar->addAction(NewCommand(this, command, bar));
     }
 
     QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));
@@ -122,11 +122,11 @@ void TMainForm::CreateToolBar()
         {"FileMenuExitBt", "关闭退出", "关闭程序，退出彩票系统", &TMainForm::FileMenuExitClick,
          QStyle::SP_DialogCloseButton},
     };
-    for (const TCommandSpec& spec : buttons) {
-        QAction* action = NewCommand(this, spec, MainTbr);
+    for (const TCommandSpec& command : buttons) {
+        QAction* action = NewCommand(this, command, MainTbr);
         action->setObjectName(action->objectName() + QStringLiteral("Action"));
         MainTbr->addAction(action);
-        MainTbr->widgetForAction(action)->setObjectName(QString::fromUtf8(spec.Name));
+        MainTbr->widgetForAction(action)->setObjectName(QString::fromUtf8(command.Name));
     }
 }
 

@@ -115,24 +115,24 @@ std::optional<QString> TQtDialogs::InputText(const QString& title, const QString
     return text;
 }
 
-std::optional<QString> TQtDialogs::OpenFileName(const TFileDialogSpec& spec)
+std::optional<QString> TQtDialogs::OpenFileName(const TFileDialogSpec& dialog)
 {
-    const QString name = QFileDialog::getOpenFileName(m_parent, spec.Title, spec.Folder,
-                                                      QtNameFilter(spec.Filter), nullptr, NoOptions());
+    const QString name = QFileDialog::getOpenFileName(m_parent, dialog.Title, dialog.Folder,
+                                                      QtNameFilter(dialog.Filter), nullptr, NoOptions());
     if (name.isEmpty()) {
         return std::nullopt;
     }
     return name;
 }
 
-std::optional<QString> TQtDialogs::SaveFileName(const TFileDialogSpec& spec)
+std::optional<QString> TQtDialogs::SaveFileName(const TFileDialogSpec& dialog)
 {
-    const QString name = QFileDialog::getSaveFileName(m_parent, spec.Title, spec.Folder,
-                                                      QtNameFilter(spec.Filter), nullptr, NoOptions());
+    const QString name = QFileDialog::getSaveFileName(m_parent, dialog.Title, dialog.Folder,
+                                                      QtNameFilter(dialog.Filter), nullptr, NoOptions());
     if (name.isEmpty()) {
         return std::nullopt;
     }
-    return AddDefaultExt(name, spec.DefaultExt);
+    return AddDefaultExt(name, dialog.DefaultExt);
 }
 
 bool TQtDialogs::SetUpPrinter(QPrinter& printer)

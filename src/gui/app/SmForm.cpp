@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "views/ViewParts.h"
+
 namespace quorvane::gui {
 
 TSmForm::TSmForm(QWidget* parent)
@@ -10,13 +12,9 @@ TSmForm::TSmForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("SmForm"));
     resize(640, 480);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    Memo = new QPlainTextEdit(this);
-    Memo->setObjectName(QStringLiteral("Memo"));
+    Memo = NewMemo(this, QStringLiteral("Memo"));
     Memo->setReadOnly(true);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    layout->addWidget(Memo);
+    NewFlatLayout(this)->addWidget(Memo);
 }
 
 } // namespace quorvane::gui

@@ -5,7 +5,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "views/GapSentence.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -15,13 +15,10 @@ TTuForm::TTuForm(QWidget* parent)
     setObjectName(QStringLiteral("TuForm"));
     setWindowTitle(QStringLiteral("图表"));
     resize(800, 560);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
     Panel = new QWidget(this);
     Panel->setObjectName(QStringLiteral("Panel"));
-    outer->addWidget(Panel);
-    m_panelLayout = new QVBoxLayout(Panel);
-    m_panelLayout->setContentsMargins(0, 0, 0, 0);
+    NewFlatLayout(this)->addWidget(Panel);
+    m_panelLayout = NewFlatLayout(Panel);
 
     TopPanel = new QWidget(Panel);
     TopPanel->setObjectName(QStringLiteral("TopPanel"));

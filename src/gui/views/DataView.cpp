@@ -21,20 +21,9 @@
 #include "history/DataFile.h"
 #include "history/DataPage.h"
 #include "text/SplitText.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
-
-namespace {
-
-QAction* AddCommand(QToolBar* bar, const char* name, const char* caption, QStyle::StandardPixmap icon)
-{
-    QAction* action = bar->addAction(bar->style()->standardIcon(icon), QString::fromUtf8(caption));
-    action->setObjectName(QString::fromUtf8(name) + QStringLiteral("Action"));
-    bar->widgetForAction(action)->setObjectName(QString::fromUtf8(name));
-    return action;
-}
-
-} // namespace
 
 TDataView::TDataView(TViewContext& context, QWidget* parent)
     : QWidget(parent)
@@ -42,24 +31,21 @@ TDataView::TDataView(TViewContext& context, QWidget* parent)
     , m_updateTimeoutMs(kUpdateTimeoutMs)
 {
     setObjectName(QStringLiteral("DataPanel"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    Sheet1Tbr = new QToolBar(this);
-    Sheet1Tbr->setObjectName(QStringLiteral("Sheet1Tbr"));
-    Sheet1Tbr->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    Sheet1TbrDownBt = AddCommand(Sheet1Tbr, "Sheet1TbrDownBt", "在线更新", QStyle::SP_ArrowDown);
+    QVBoxLayout* layout = NewFlatLayout(this);
+    Sheet1Tbr = NewViewToolBar(this, QStringLiteral("Sheet1Tbr"));
+    Sheet1TbrDownBt = AddToolButton(Sheet1Tbr, QStringLiteral("Sheet1TbrDownBt"), QStringLiteral("在线更新"),
+                                    QStyle::SP_ArrowDown);
     Sheet1Tbr->addSeparator();
-    Sheet1TbrClearBt = AddCommand(Sheet1Tbr, "Sheet1TbrClearBt", "清空数据", QStyle::SP_DialogResetButton);
-    Sheet1TbrOmportBt = AddCommand(Sheet1Tbr, "Sheet1TbrOmportBt", "导入数据", QStyle::SP_DialogOpenButton);
-    Sheet1TbrSaveBt = AddCommand(Sheet1Tbr, "Sheet1TbrSaveBt", "保存数据", QStyle::SP_DialogSaveButton);
+    Sheet1TbrClearBt = AddToolButton(Sheet1Tbr, QStringLiteral("Sheet1TbrClearBt"),
+                                     QStringLiteral("清空数据"), QStyle::SP_DialogResetButton);
+    Sheet1TbrOmportBt = AddToolButton(Sheet1Tbr, QStringLiteral("Sheet1TbrOmportBt"),
+                                      QStringLiteral("导入数据"), QStyle::SP_DialogOpenButton);
+    Sheet1TbrSaveBt = AddToolButton(Sheet1Tbr, QStringLiteral("Sheet1TbrSaveBt"), QStringLiteral("保存数据"),
+                                    QStyle::SP_DialogSaveButton);
     layout->addWidget(Sheet1Tbr);
 
-    DataMemo = new QPlainTextEdit(this);
-    DataMemo->setObjectName(QStringLiteral("DataMemo"));
+    DataMemo = NewMemo(this, QStringLiteral("DataMemo"));
     DataMemo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    DataMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(DataMemo, 1);
     DataMemo->installEventFilter(this);
     DataMemo->viewport()->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/ViewContext.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -13,16 +14,10 @@ TPredictPanel::TPredictPanel(TViewContext& context, QWidget* parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("PridictPanel"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    PridictTbr = new QToolBar(this);
-    PridictTbr->setObjectName(QStringLiteral("PridictTbr"));
-    PridictTbr->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QVBoxLayout* layout = NewFlatLayout(this);
+    PridictTbr = NewViewToolBar(this, QStringLiteral("PridictTbr"));
     layout->addWidget(PridictTbr);
-    TuiMemo = new QPlainTextEdit(this);
-    TuiMemo->setObjectName(QStringLiteral("TuiMemo"));
-    TuiMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    TuiMemo = NewMemo(this, QStringLiteral("TuiMemo"));
     TuiMemo->setStyleSheet(
         QStringLiteral("QPlainTextEdit#TuiMemo { background-color: rgb(241, 223, 205); }"));
     layout->addWidget(TuiMemo, 1);

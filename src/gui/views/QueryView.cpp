@@ -11,7 +11,7 @@
 #include "app/ViewContext.h"
 #include "history/IssueQuery.h"
 #include "text/SplitText.h"
-#include "views/GapSentence.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -20,9 +20,7 @@ TQueryView::TQueryView(TViewContext& context, QWidget* parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("SqlPanel"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    QVBoxLayout* layout = NewFlatLayout(this);
 
     auto* strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("SqlStrip"));
@@ -44,9 +42,7 @@ TQueryView::TQueryView(TViewContext& context, QWidget* parent)
     stripLayout->addStretch(1);
     layout->addWidget(strip);
 
-    SqlMemo = new QPlainTextEdit(this);
-    SqlMemo->setObjectName(QStringLiteral("SqlMemo"));
-    SqlMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SqlMemo = NewMemo(this, QStringLiteral("SqlMemo"));
     layout->addWidget(SqlMemo, 1);
 
     ConnectCommand(SqlBt, &QPushButton::clicked, this, [this] { SqlBtClick(); });

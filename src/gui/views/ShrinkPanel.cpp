@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/ViewContext.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -14,23 +15,15 @@ TShrinkPanel::TShrinkPanel(TViewContext& context, QMenu* levelMenu, QWidget* par
     , m_context(context)
 {
     setObjectName(QStringLiteral("RcmPanel"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    RcmPanelTbr = new QToolBar(this);
-    RcmPanelTbr->setObjectName(QStringLiteral("RcmPanelTbr"));
-    RcmPanelTbr->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QVBoxLayout* layout = NewFlatLayout(this);
+    RcmPanelTbr = NewViewToolBar(this, QStringLiteral("RcmPanelTbr"));
     layout->addWidget(RcmPanelTbr);
     RcmPctl = new TPageControl("RcmPctl", kRcmPages, this);
     layout->addWidget(RcmPctl, 1);
 
     QWidget* resultPage = RcmPctl->Page(QStringLiteral("RcmSheet4"));
-    auto* resultLayout = new QVBoxLayout(resultPage);
-    resultLayout->setContentsMargins(0, 0, 0, 0);
-    RcmMemo = new QPlainTextEdit(resultPage);
-    RcmMemo->setObjectName(QStringLiteral("RcmMemo"));
-    RcmMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    resultLayout->addWidget(RcmMemo);
+    RcmMemo = NewMemo(resultPage, QStringLiteral("RcmMemo"));
+    NewFlatLayout(resultPage)->addWidget(RcmMemo);
 }
 
 void TShrinkPanel::ClearAllConditions(bool /*ask*/)

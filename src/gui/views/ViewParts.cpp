@@ -1,11 +1,15 @@
-#include "views/GapSentence.h"
+#include "views/ViewParts.h"
 
 #include <limits>
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 namespace quorvane::gui {
 
@@ -41,6 +45,39 @@ QSpinBox* NewSpinEdit(QWidget* parent, const QString& objectName, int value)
     spin->setValue(value);
     spin->setMinimumWidth(80);
     return spin;
+}
+
+QVBoxLayout* NewFlatLayout(QWidget* widget)
+{
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+QToolBar* NewViewToolBar(QWidget* parent, const QString& objectName)
+{
+    auto* bar = new QToolBar(parent);
+    bar->setObjectName(objectName);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    return bar;
+}
+
+QAction* AddToolButton(QToolBar* bar, const QString& objectName, const QString& caption,
+                       QStyle::StandardPixmap icon)
+{
+    QAction* action = bar->addAction(bar->style()->standardIcon(icon), caption);
+    action->setObjectName(objectName + QStringLiteral("Action"));
+    bar->widgetForAction(action)->setObjectName(objectName);
+    return action;
+}
+
+QPlainTextEdit* NewMemo(QWidget* parent, const QString& objectName)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(objectName);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return memo;
 }
 
 } // namespace quorvane::gui
