@@ -2,16 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "GuiTestSupport.h"
+#include "app/QtDialogs.h"
 #include "app/QtText.h"
+#include "app/UpdateDownloader.h"
 #include "history/DataPage.h"
 #include "text/AtomicFile.h"
 #include "text/Encoding.h"
@@ -281,6 +287,40 @@ TEST_F(OnlineUpdate, AFileAboveTheLimitIsRefused)
     Dialogs().ExpectProgress().ExpectMessage(QStringLiteral("Quorvane在线更新开奖数据 失败!"));
     Click("Sheet1TbrDownBt");
     ExpectUnchanged();
+}
+
+TEST_F(OnlineUpdate, TheProgramsProgressWindowShowsAndCancels)
+{
+    WriteBytes(served.File("gx.txt"), kTwoDraws);
+    TLocalHttpServer server(QString::fromStdString(served.Path().string()));
+    ASSERT_TRUE(server.Running());
+    TQtDialogs dialogs;
+    dialogs.SetParent(&program.Form());
+    const TDownloadSettings settings{QUrl(server.Address() + QStringLiteral("/gx.txt")), 2000,
+                                     kUpdateMaxBytes};
+    const auto bytes = DownloadFile(settings, dialogs, QStringLiteral("下载"));
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(bytes->toStdString(), kTwoDraws);
+
+    // The user presses "取消" while a silent server keeps the download waiting.
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    QList<QTcpSocket*> held;
+    QObject::connect(&silent, &QTcpServer::newConnection,
+                     [&] { held.push_back(silent.nextPendingConnection()); });
+    QTimer::singleShot(300, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* progress = qobject_cast<QProgressDialog*>(window); progress && progress->isVisible()) {
+                progress->findChild<QPushButton*>()->click();
+            }
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const TDownloadSettings waiting{
+        QUrl(QStringLiteral("http://127.0.0.1:%1/gx.txt").arg(silent.serverPort())), 60000, kUpdateMaxBytes};
+    EXPECT_FALSE(DownloadFile(waiting, dialogs, QStringLiteral("下载")).has_value());
+    EXPECT_LT(clock.elapsed(), 10000);
 }
 
 } // namespace
