@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "recommend/Random.h"
+
+#include <gtest/gtest.h>
 
 using namespace quorvane;
 
@@ -13,6 +13,8 @@ TEST(Random, StartsAtZeroAndRepeatsItsSequence)
     EXPECT_EQ(r.State(), 1u);
     EXPECT_EQ(r.Next(33), 1);
     EXPECT_EQ(r.State(), 134775814u);
+    EXPECT_EQ(r.Next(33), 28);
+    EXPECT_EQ(r.Next(33), 6);
 
     Random a;
     Random b;
@@ -32,4 +34,11 @@ TEST(Random, RealsUseTheSameStepAndLieInTheUnitInterval)
     const double v = s.NextReal();
     EXPECT_GE(v, 0.0);
     EXPECT_LT(v, 1.0);
+
+    // A state that steps to 0xFFFFFFFF gives the largest values, still inside their ranges.
+    Random top(0x4D60AE66u);
+    EXPECT_LT(top.NextReal(), 1.0);
+    EXPECT_EQ(top.State(), 0xFFFFFFFFu);
+    Random topInt(0x4D60AE66u);
+    EXPECT_EQ(topInt.Next(33), 32);
 }
