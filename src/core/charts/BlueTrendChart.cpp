@@ -3,7 +3,6 @@
 #include <array>
 
 #include "measures/Layouts.h"
-#include "text/FormatNumbers.h"
 
 namespace quorvane {
 
@@ -79,8 +78,8 @@ BuildResult BuildBlueTrendChart(TTrendGridModel& grid, const DrawHistory& histor
             grid.SetValue(row, col, text);
             ++totals[static_cast<std::size_t>(col)];
         };
-        grid.SetValue(row, 1, Pad2(b));
-        mark(b + 1, Pad2(b));
+        grid.SetValue(row, 1, TwoDigitText(b));
+        mark(b + 1, TwoDigitText(b));
         grid.SetCellColor(row, b + 1, kDrawnBlueColor);
         if (BlueIsOdd(b)) {
             mark(kOddCol, "J");

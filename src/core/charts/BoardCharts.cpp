@@ -74,17 +74,31 @@ constexpr LineBoard kSixBoard = {6, 6, 20, 20, SixLabel, SixCell};
 constexpr LineBoard k3DBoard = {4, 3, 34, 30, Tail3DLabel, Tail3DCell};
 constexpr LineBoard kTailBoard = {6, 6, 20, 20, TailLabel, TailCell};
 
-// A new board for the i-th newest draw: title, requested bounds 200 x 200 at its place in the
-// four-per-line arrangement, blue lines.
-TTitledTableModel& AddBoard(std::vector<TTitledTableModel>& boards, const TBeenCodesRec& draw, int i)
+// Sets the title and the place of the board of the i-th newest draw: requested bounds 200 x 200,
+// four boards per line.
+void PlaceBoard(TTitledTableModel& b, const TBeenCodesRec& draw, int i)
 {
-    TTitledTableModel& b = boards.emplace_back();
     b.FTitle = ChartIssueText(draw) + "期";
-    b.FLineColor = kBoardLineColor;
     b.FPlacement.Left = (i % 4) * 200 + 10;
     b.FPlacement.Top = (i / 4) * 200;
     b.FPlacement.Width = 200;
     b.FPlacement.Height = 200;
+}
+
+// A board with its grid, blue lines and the number labels, all cells white: every board of a page
+// starts as a copy of it.
+TTitledTableModel BlankBoard(int cols, int rows, int width, int rowHeight, std::string (*labelAt)(int, int),
+                             int labelCols, int labelRows)
+{
+    TTitledTableModel b;
+    b.SetGrid(cols, rows, std::vector<std::int32_t>(static_cast<std::size_t>(cols), width));
+    b.FRowHeight = rowHeight;
+    b.FLineColor = kBoardLineColor;
+    for (int r = 0; r < labelRows; ++r) {
+        for (int c = 0; c < labelCols; ++c) {
+            b.SetValue(c, r, labelAt(c, r));
+        }
+    }
     return b;
 }
 
@@ -97,19 +111,12 @@ BuildResult BuildLineBoards(const LineBoard& layout, std::vector<TTitledTableMod
     }
     n = ClampedN(n);
     boards.reserve(static_cast<std::size_t>(n));
-    const int cols = layout.Cols + 1;
-    const int rows = layout.Rows + 1;
-    const std::vector<std::int32_t> widths(static_cast<std::size_t>(cols), layout.Width);
+    const TTitledTableModel blank = BlankBoard(layout.Cols + 1, layout.Rows + 1, layout.Width,
+                                               layout.RowHeight, layout.LabelAt, layout.Cols, layout.Rows);
     for (int i = 0; i < n; ++i) {
         const TBeenCodesRec& draw = NewestDraw(history, i);
-        TTitledTableModel& b = AddBoard(boards, draw, i);
-        b.SetGrid(cols, rows, widths);
-        b.FRowHeight = layout.RowHeight;
-        for (int r = 0; r < layout.Rows; ++r) {
-            for (int c = 0; c < layout.Cols; ++c) {
-                b.SetValue(c, r, layout.LabelAt(c, r));
-            }
-        }
+        TTitledTableModel& b = boards.emplace_back(blank);
+        PlaceBoard(b, draw, i);
         std::array<int, 6> rowCounts{};
         std::array<int, 6> colCounts{};
         for (const int red : draw.Reds) {
@@ -171,6 +178,12 @@ struct GannCells
 };
 constexpr GannCells kGannCells;
 
+std::string GannLabel(int col, int row)
+{
+    const int v = kGannSquare[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    return v > 0 ? IntText(v) : std::string();
+}
+
 } // namespace
 
 BuildResult BuildEmptyRowsBoards(std::vector<TTitledTableModel>& boards, const DrawHistory& history, int n)
@@ -196,53 +209,53 @@ BuildResult BuildGannBoards(std::vector<TTitledTableModel>& boards, const DrawHi
     }
     n = ClampedN(n);
     boards.reserve(static_cast<std::size_t>(n));
-    const std::vector<std::int32_t> widths(6, 24);
+    const TTitledTableModel blank = BlankBoard(6, 6, 24, 20, GannLabel, 6, 6);
     for (int i = 0; i < n; ++i) {
         const TBeenCodesRec& draw = NewestDraw(history, i);
-        TTitledTableModel& b = AddBoard(boards, draw, i);
-        b.SetGrid(6, 6, widths);
-        for (int r = 0; r < 6; ++r) {
-            for (int c = 0; c < 6; ++c) {
-                const int v = kGannSquare[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-                if (v > 0) {
-                    b.SetValue(c, r, IntText(v));
-                }
-            }
-        }
+        TTitledTableModel& b = boards.emplace_back(blank);
+        PlaceBoard(b, draw, i);
+        // Weight of each cell: 1 for a red, 2 for the blue (painted over a red of the same number),
+        // 0 for the others.
+        std::array<std::array<int, 6>, 6> weight{};
         for (const int red : draw.Reds) {
             if (IsRedNumber(red)) {
                 const auto v = static_cast<std::size_t>(red);
-                b.SetCellColor(kGannCells.Col[v], kGannCells.Row[v], kBoardDrawnColor);
+                weight[static_cast<std::size_t>(kGannCells.Row[v])]
+                      [static_cast<std::size_t>(kGannCells.Col[v])] = 1;
             }
         }
         if (IsRedNumber(draw.Blue)) {
             const auto v = static_cast<std::size_t>(draw.Blue);
-            b.SetCellColor(kGannCells.Col[v], kGannCells.Row[v], kGannBlueColor);
+            weight[static_cast<std::size_t>(kGannCells.Row[v])][static_cast<std::size_t>(kGannCells.Col[v])] =
+                2;
         }
-        // A line weighs 1 per red cell and 2 per blue cell; above 1 its other cells turn grey.
-        // Rows first, then columns on the colours the rows left (grey counts as neither).
-        const auto weightOf = [](TColor c) {
-            return c == kBoardDrawnColor ? 1 : c == kGannBlueColor ? 2 : 0;
-        };
-        for (int r = 0; r < 6; ++r) {
-            int weight = 0;
-            for (int c = 0; c < 6; ++c) {
-                weight += weightOf(b.GetCellColor(c, r));
-            }
-            for (int c = 0; weight > 1 && c < 6; ++c) {
-                if (weightOf(b.GetCellColor(c, r)) == 0) {
-                    b.SetCellColor(c, r, kBoardEmptyLineColor);
-                }
+        // A line whose weights add up to more than 1 turns its other cells grey: rows first, then
+        // columns on what the rows left (a grey cell weighs nothing).
+        std::array<std::array<bool, 6>, 6> grey{};
+        for (std::size_t r = 0; r < 6; ++r) {
+            const int sum =
+                weight[r][0] + weight[r][1] + weight[r][2] + weight[r][3] + weight[r][4] + weight[r][5];
+            for (std::size_t c = 0; sum > 1 && c < 6; ++c) {
+                grey[r][c] = weight[r][c] == 0;
             }
         }
-        for (int c = 0; c < 6; ++c) {
-            int weight = 0;
-            for (int r = 0; r < 6; ++r) {
-                weight += weightOf(b.GetCellColor(c, r));
+        for (std::size_t c = 0; c < 6; ++c) {
+            int sum = 0;
+            for (std::size_t r = 0; r < 6; ++r) {
+                sum += weight[r][c];
             }
-            for (int r = 0; weight > 1 && r < 6; ++r) {
-                if (weightOf(b.GetCellColor(c, r)) == 0) {
-                    b.SetCellColor(c, r, kBoardEmptyLineColor);
+            for (std::size_t r = 0; sum > 1 && r < 6; ++r) {
+                grey[r][c] = grey[r][c] || weight[r][c] == 0;
+            }
+        }
+        for (std::size_t r = 0; r < 6; ++r) {
+            for (std::size_t c = 0; c < 6; ++c) {
+                const TColor color = weight[r][c] == 1   ? kBoardDrawnColor
+                                     : weight[r][c] == 2 ? kGannBlueColor
+                                     : grey[r][c]        ? kBoardEmptyLineColor
+                                                         : kWhite;
+                if (color != kWhite) {
+                    b.SetCellColor(static_cast<int>(c), static_cast<int>(r), color);
                 }
             }
         }

@@ -1,5 +1,6 @@
 #include "charts/ChartCommon.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 
@@ -14,9 +15,32 @@ std::string CheckN(int n, const DrawHistory& history)
 
 std::string ChartIssueText(const TBeenCodesRec& draw)
 {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d%03d", static_cast<int>(draw.Year), static_cast<int>(draw.Number));
-    return buf;
+    const int year = draw.Year;
+    const int number = draw.Number;
+    if (year < 0 || year > 9999 || number < 0 || number > 999) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%04d%03d", year, number);
+        return buf;
+    }
+    std::string s(7, '0');
+    const int digits[7] = {year / 1000,  year / 100 % 10,  year / 10 % 10, year % 10,
+                           number / 100, number / 10 % 10, number % 10};
+    for (std::size_t i = 0; i < 7; ++i) {
+        s[i] = static_cast<char>('0' + digits[i]);
+    }
+    return s;
+}
+
+std::string TwoDigitText(int v)
+{
+    static const std::array<std::string, 100> kTexts = [] {
+        std::array<std::string, 100> t;
+        for (int i = 0; i < 100; ++i) {
+            t[static_cast<std::size_t>(i)] = Pad2(i);
+        }
+        return t;
+    }();
+    return v >= 0 && v < 100 ? kTexts[static_cast<std::size_t>(v)] : Pad2(v);
 }
 
 std::string IntText(int v)
@@ -59,9 +83,9 @@ void WriteDrawColumns(TTrendGridModel& grid, int row, const TBeenCodesRec& draw,
     grid.SetValue(row, 0, ChartIssueText(draw));
     for (int p = 0; p < 6; ++p) {
         const int red = draw.Reds[static_cast<std::size_t>(p)];
-        grid.SetValue(row, p + 1, spacePadded ? SpacePad2(red) : Pad2(red));
+        grid.SetValue(row, p + 1, spacePadded ? SpacePad2(red) : TwoDigitText(red));
     }
-    grid.SetValue(row, 7, spacePadded ? SpacePad2(draw.Blue) : Pad2(draw.Blue));
+    grid.SetValue(row, 7, spacePadded ? SpacePad2(draw.Blue) : TwoDigitText(draw.Blue));
 }
 
 void WriteFooter(TTrendGridModel& grid, TColor color)

@@ -56,6 +56,8 @@ inline bool IsRedNumber(int v)
 std::string ChartIssueText(const TBeenCodesRec& draw);
 // A whole number in decimal without padding ("7", "183").
 std::string IntText(int v);
+// Pad2 of v ("07"), taken from a table for 0..99: the charts write thousands of them.
+std::string TwoDigitText(int v);
 // A number padded to two characters with a leading space (" 5", "12").
 std::string SpacePad2(int v);
 

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "text/FormatNumbers.h"
-
 namespace quorvane {
 
 namespace {
@@ -44,7 +42,7 @@ BuildResult BuildRotationChart(TTrendGridModel& grid, const DrawHistory& history
         WriteDrawColumns(grid, row, draw);
         for (const int red : draw.Reds) {
             if (IsRedNumber(red)) {
-                grid.SetValue(row, columnOf(red), Pad2(red));
+                grid.SetValue(row, columnOf(red), TwoDigitText(red));
                 grid.SetCellColor(row, columnOf(red), kDrawnRed);
                 ++totals[static_cast<std::size_t>(red)];
             }

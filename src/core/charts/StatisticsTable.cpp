@@ -3,7 +3,6 @@
 #include <array>
 
 #include "measures/Measures.h"
-#include "text/FormatNumbers.h"
 
 namespace quorvane {
 
@@ -63,7 +62,7 @@ BuildResult BuildStatisticsTable(TTrendGridModel& grid, const DrawHistory& histo
         const auto values = MeasuresOf(draw.Reds);
         for (std::size_t k = 0; k < values.size(); ++k) {
             const int col = kFirstMeasureCol + static_cast<int>(k);
-            grid.SetValue(row, col, col == kAverageCol ? IntText(values[k]) : Pad2(values[k]));
+            grid.SetValue(row, col, col == kAverageCol ? IntText(values[k]) : TwoDigitText(values[k]));
             totals[static_cast<std::size_t>(col)] += values[k];
         }
         // The oldest draw of the history has no draw before it.
@@ -74,7 +73,7 @@ BuildResult BuildStatisticsTable(TTrendGridModel& grid, const DrawHistory& histo
                                                    DiagonalOfCodeArr(draw.Reds, prev)};
             for (std::size_t k = 0; k < relational.size(); ++k) {
                 const int col = kFirstRelationalCol + static_cast<int>(k);
-                grid.SetValue(row, col, Pad2(relational[k]));
+                grid.SetValue(row, col, TwoDigitText(relational[k]));
                 totals[static_cast<std::size_t>(col)] += relational[k];
             }
         }

@@ -68,9 +68,25 @@ BuildResult BuildZoneDistributionChart(TTrendGridModel& grid, const DrawHistory&
         const TBeenCodesRec& draw = NewestDraw(history, i);
         const int row = i + 2;
         WriteDrawColumns(grid, row, draw);
-        for (const Partition& p : kPartitions) {
+        // Zone counts of the draw, by partition: counts[k][z] for kPartitions[k], counts[4][z] for
+        // the eleven zones.
+        std::array<std::array<int, 12>, 5> counts{};
+        for (const int red : draw.Reds) {
+            for (std::size_t k = 0; k < kPartitions.size(); ++k) {
+                const int z = ZoneOf(kPartitions[k].Parts, red);
+                if (z >= 1 && z <= kPartitions[k].Parts) {
+                    ++counts[k][static_cast<std::size_t>(z)];
+                }
+            }
+            const int z = ZoneOf(11, red);
+            if (z >= 1 && z <= 11) {
+                ++counts[4][static_cast<std::size_t>(z)];
+            }
+        }
+        for (std::size_t k = 0; k < kPartitions.size(); ++k) {
+            const Partition& p = kPartitions[k];
             for (int z = 1; z <= p.Parts; ++z) {
-                const int c = ZoneCountOfCodeArr(draw.Reds, p.Parts, z);
+                const int c = counts[k][static_cast<std::size_t>(z)];
                 const int col = p.FirstCol + z - 1;
                 grid.SetCellColor(row, col, p.Colors[c <= 1 ? 0 : c <= 3 ? 1 : 2]);
                 if (c > 0) {
@@ -80,7 +96,7 @@ BuildResult BuildZoneDistributionChart(TTrendGridModel& grid, const DrawHistory&
             }
         }
         for (int z = 1; z <= 11; ++z) {
-            const int c = ZoneCountOfCodeArr(draw.Reds, 11, z);
+            const int c = counts[4][static_cast<std::size_t>(z)];
             const int col = kElevenFirstCol + z - 1;
             if (c > 0) {
                 grid.SetValue(row, col, IntText(c));
