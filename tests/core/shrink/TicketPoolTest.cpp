@@ -1,6 +1,7 @@
+#include "shrink/TicketPool.h"
+
 #include <gtest/gtest.h>
 
-#include "shrink/TicketPool.h"
 #include "text/FormatNumbers.h"
 
 using namespace quorvane;
