@@ -31,10 +31,7 @@ BuildResult BuildBlueTrendChart(TTrendGridModel& grid, const DrawHistory& histor
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{66, 32};
-    AppendWidths(widths, 16, 20);
-    AppendWidths(widths, 5, 22);
-    AppendWidths(widths, 6, 32);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {1, 32}, {16, 20}, {5, 22}, {6, 32}});
     grid.FFontSize = 10;
     grid.SetGrid(kCols, n + 1, widths, 2);
 

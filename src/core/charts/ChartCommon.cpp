@@ -97,9 +97,13 @@ void WriteFooter(TTrendGridModel& grid, TColor color)
     }
 }
 
-void AppendWidths(std::vector<std::int32_t>& widths, int count, std::int32_t width)
+std::vector<std::int32_t> WidthRuns(std::initializer_list<WidthRun> runs)
 {
-    widths.insert(widths.end(), static_cast<std::size_t>(count), width);
+    std::vector<std::int32_t> widths;
+    for (const WidthRun& r : runs) {
+        widths.insert(widths.end(), static_cast<std::size_t>(r.Count), r.Width);
+    }
+    return widths;
 }
 
 } // namespace quorvane

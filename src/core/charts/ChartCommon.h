@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,12 @@ inline int FooterRow(const TTrendGridModel& grid)
     return grid.RowCount() - 1;
 }
 
-// Widths: `count` copies of `width` appended to `widths`.
-void AppendWidths(std::vector<std::int32_t>& widths, int count, std::int32_t width);
+// Column widths given as runs of equal columns: {{1, 66}, {6, 22}} is 66 followed by six 22s.
+struct WidthRun
+{
+    int Count;
+    std::int32_t Width;
+};
+std::vector<std::int32_t> WidthRuns(std::initializer_list<WidthRun> runs);
 
 } // namespace quorvane

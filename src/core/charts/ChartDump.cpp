@@ -1,5 +1,6 @@
 #include "charts/ChartDump.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quorvane {
@@ -45,6 +46,20 @@ void AppendCell(std::string& out, int row, int col, TColor color, const std::str
     out += '\n';
 }
 
+// One "cell" line, row-major, for every cell whose text is not empty or whose colour is not
+// `plain`.
+void AppendCells(std::string& out, std::int32_t cols, const std::vector<std::string>& texts,
+                 const std::vector<TColor>& colors, TColor plain)
+{
+    const std::size_t cells = std::min(texts.size(), colors.size());
+    for (std::size_t i = 0; cols > 0 && i < cells; ++i) {
+        if (!texts[i].empty() || colors[i] != plain) {
+            const auto width = static_cast<std::size_t>(cols);
+            AppendCell(out, static_cast<int>(i / width), static_cast<int>(i % width), colors[i], texts[i]);
+        }
+    }
+}
+
 } // namespace
 
 std::string DumpTrendGrid(const TTrendGridModel& grid)
@@ -71,15 +86,7 @@ std::string DumpTrendGrid(const TTrendGridModel& grid)
         AppendText(out, h.Text);
         out += '\n';
     }
-    for (int r = 0; r < grid.RowCount(); ++r) {
-        for (int c = 0; c < grid.FColsCount; ++c) {
-            const auto i = static_cast<std::size_t>(r) * static_cast<std::size_t>(grid.FColsCount) +
-                           static_cast<std::size_t>(c);
-            if (!grid.FCellText[i].empty() || grid.FCellColor[i] != NoColor) {
-                AppendCell(out, r, c, grid.FCellColor[i], grid.FCellText[i]);
-            }
-        }
-    }
+    AppendCells(out, grid.FColsCount, grid.FCellText, grid.FCellColor, NoColor);
     return out;
 }
 
@@ -95,15 +102,7 @@ std::string DumpTitledTable(const TTitledTableModel& table)
     AppendText(out, table.FTitle);
     out += '\n';
     AppendWidthsLine(out, table.FColWidthArr);
-    for (int r = 0; r < table.FRowCount; ++r) {
-        for (int c = 0; c < table.FColsCount; ++c) {
-            const auto i = static_cast<std::size_t>(r) * static_cast<std::size_t>(table.FColsCount) +
-                           static_cast<std::size_t>(c);
-            if (!table.FCellText[i].empty() || table.FCellColor[i] != kWhite) {
-                AppendCell(out, r, c, table.FCellColor[i], table.FCellText[i]);
-            }
-        }
-    }
+    AppendCells(out, table.FColsCount, table.FCellText, table.FCellColor, kWhite);
     return out;
 }
 

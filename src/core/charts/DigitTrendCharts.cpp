@@ -67,11 +67,7 @@ BuildResult BuildPositionChart(const PositionChart& chart, TTrendGridModel& grid
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{66};
-    AppendWidths(widths, 6, 20);
-    AppendWidths(widths, 1, 32);
-    AppendWidths(widths, 14, 22);
-    AppendWidths(widths, 8, 24);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {6, 20}, {1, 32}, {14, 22}, {8, 24}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(11);
     SetCommonSpans(grid);
@@ -135,10 +131,7 @@ BuildResult BuildTailTrendChart(TTrendGridModel& grid, const DrawHistory& histor
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{66};
-    AppendWidths(widths, 6, 28);
-    AppendWidths(widths, 1, 32);
-    AppendWidths(widths, 10, 28);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {6, 28}, {1, 32}, {10, 28}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(4);
     SetCommonSpans(grid);

@@ -41,10 +41,7 @@ BuildResult BuildGapTrendChart(TTrendGridModel& grid, const DrawHistory& history
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{66};
-    AppendWidths(widths, 6, 22);
-    AppendWidths(widths, 1, 42);
-    AppendWidths(widths, 10, 48);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {6, 22}, {1, 42}, {10, 48}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(13);
     SetCommonSpans(grid);
@@ -84,10 +81,7 @@ BuildResult BuildPositionChart(TTrendGridModel& grid, const DrawHistory& history
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{66};
-    AppendWidths(widths, 6, 22);
-    AppendWidths(widths, 1, 36);
-    AppendWidths(widths, 42, 30);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {6, 22}, {1, 36}, {42, 30}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(21);
     SetCommonSpans(grid);
@@ -140,11 +134,7 @@ BuildResult BuildGapAnalysisChart(TTrendGridModel& grid, const DrawHistory& hist
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{66};
-    AppendWidths(widths, 6, 22);
-    AppendWidths(widths, 1, 42);
-    AppendWidths(widths, 10, 38);
-    AppendWidths(widths, 3, 68);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {6, 22}, {1, 42}, {10, 38}, {3, 68}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(11);
     SetCommonSpans(grid);

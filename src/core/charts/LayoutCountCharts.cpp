@@ -40,10 +40,8 @@ BuildResult BuildCountChart(const CountStyle& style, int lines, LineOfFn lineOf,
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{style.IssueWidth};
-    AppendWidths(widths, 6, style.RedWidth);
-    AppendWidths(widths, 1, style.BlueWidth);
-    AppendWidths(widths, lines, 48);
+    const std::vector<std::int32_t> widths =
+        WidthRuns({{1, style.IssueWidth}, {6, style.RedWidth}, {1, style.BlueWidth}, {lines, 48}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(4);
     SetCommonSpans(grid);

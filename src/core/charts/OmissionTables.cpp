@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "charts/FrequencyCharts.h"
 #include "measures/Measures.h"
@@ -58,6 +59,27 @@ std::string AverageIntervalText(int draws, int total)
     return buf;
 }
 
+// The texts of value v's statistics, columns 1-8 of a table: omission, its maximum, the average
+// interval, the longest run, the total and the last-20, -50 and -100 counts.
+std::vector<std::string> StatisticTexts(const OmissionStats& s, std::size_t v, int draws)
+{
+    return {IntText(s.Omission[v]), IntText(s.MaxOmission[v]), AverageIntervalText(draws, s.Total[v]),
+            IntText(s.MaxRun[v]),   IntText(s.Total[v]),       IntText(s.Last20[v]),
+            IntText(s.Last50[v]),   IntText(s.Last100[v])};
+}
+
+// Writes `label` and `texts` into a row from column 0 on, every cell in `color`.
+void WriteBodyRow(TTitledTableModel& table, int row, std::string label, const std::vector<std::string>& texts,
+                  TColor color)
+{
+    table.SetValue(0, row, std::move(label));
+    table.SetCellColor(0, row, color);
+    for (std::size_t c = 0; c < texts.size(); ++c) {
+        table.SetValue(static_cast<int>(c + 1), row, texts[c]);
+        table.SetCellColor(static_cast<int>(c + 1), row, color);
+    }
+}
+
 void WriteHeadRow(TTitledTableModel& table, const std::vector<const char*>& heads)
 {
     for (std::size_t c = 0; c < heads.size(); ++c) {
@@ -77,22 +99,7 @@ void FillNumberTable(TTitledTableModel& table, const char* title, int values, TC
     WriteHeadRow(table, {"号码", "遗漏值", "最大间隔", "平均间隔", "最多连续", "出现总数", "20期出\r\n现次数",
                          "50期出\r\n现次数", "100期出\r\n现次数"});
     for (int v = 1; v < values; ++v) {
-        const auto i = static_cast<std::size_t>(v);
-        const std::array<std::string, 9> texts = {
-            IntText(v),
-            IntText(s.Omission[i]),
-            IntText(s.MaxOmission[i]),
-            AverageIntervalText(draws, s.Total[i]),
-            IntText(s.MaxRun[i]),
-            IntText(s.Total[i]),
-            IntText(s.Last20[i]),
-            IntText(s.Last50[i]),
-            IntText(s.Last100[i]),
-        };
-        for (int c = 0; c < 9; ++c) {
-            table.SetValue(c, v, texts[static_cast<std::size_t>(c)]);
-            table.SetCellColor(c, v, body);
-        }
+        WriteBodyRow(table, v, IntText(v), StatisticTexts(s, static_cast<std::size_t>(v), draws), body);
     }
 }
 
@@ -175,22 +182,9 @@ BuildResult BuildZoneSumOmissionTable(std::vector<TTitledTableModel>& tables, co
                          "50期出\r\n现次数", "100期出\r\n现次数", "后续和值"});
     for (int v = 0; v + 1 < values; ++v) {
         const auto i = static_cast<std::size_t>(v);
-        const std::array<std::string, 10> texts = {
-            IntText(v),
-            IntText(stats.Omission[i]),
-            IntText(stats.MaxOmission[i]),
-            AverageIntervalText(draws, stats.Total[i]),
-            IntText(stats.MaxRun[i]),
-            IntText(stats.Total[i]),
-            IntText(stats.Last20[i]),
-            IntText(stats.Last50[i]),
-            IntText(stats.Last100[i]),
-            follower[i] < 0 ? std::string("-") : IntText(follower[i]),
-        };
-        for (int c = 0; c < 10; ++c) {
-            table.SetValue(c, v + 1, texts[static_cast<std::size_t>(c)]);
-            table.SetCellColor(c, v + 1, kOmissionRedBodyColor);
-        }
+        std::vector<std::string> texts = StatisticTexts(stats, i, draws);
+        texts.push_back(follower[i] < 0 ? std::string("-") : IntText(follower[i]));
+        WriteBodyRow(table, v + 1, IntText(v), texts, kOmissionRedBodyColor);
     }
     table.FPlacement = TPlacement{};
     table.FPlacement.Width = 576;

@@ -23,10 +23,7 @@ BuildResult BuildRotationChart(TTrendGridModel& grid, const DrawHistory& history
     // Column of number m: 7 + p with p = 1 for the start number.
     const auto columnOf = [start](int m) { return 7 + (m >= start ? m - start + 1 : m - start + 34); };
 
-    std::vector<std::int32_t> widths{66};
-    AppendWidths(widths, 6, 16);
-    AppendWidths(widths, 1, 32);
-    AppendWidths(widths, 33, 16);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {6, 16}, {1, 32}, {33, 16}});
     BeginTableChart(grid, 10, widths, n);
     grid.SetHeadCount(4);
     SetCommonSpans(grid);

@@ -40,11 +40,7 @@ BuildResult BuildStatisticsTable(TTrendGridModel& grid, const DrawHistory& histo
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{56};
-    AppendWidths(widths, 6, 18);
-    AppendWidths(widths, 1, 24);
-    AppendWidths(widths, 2, 32);
-    AppendWidths(widths, 19, 25);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 56}, {6, 18}, {1, 24}, {2, 32}, {19, 25}});
     BeginTableChart(grid, 9, widths, n);
     grid.SetHeadCount(3 + static_cast<int>(kMeasureHeads.size()));
     SetCommonSpans(grid);

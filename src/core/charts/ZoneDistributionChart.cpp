@@ -44,10 +44,7 @@ BuildResult BuildZoneDistributionChart(TTrendGridModel& grid, const DrawHistory&
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{66};
-    AppendWidths(widths, 6, 22);
-    AppendWidths(widths, 1, 28);
-    AppendWidths(widths, 29, 22);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 66}, {6, 22}, {1, 28}, {29, 22}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(8);
     SetCommonSpans(grid);

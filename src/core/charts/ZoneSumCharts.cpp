@@ -30,10 +30,7 @@ BuildResult BuildZoneRatioChart(TTrendGridModel& grid, const DrawHistory& histor
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{86};
-    AppendWidths(widths, 6, 30);
-    AppendWidths(widths, 1, 62);
-    AppendWidths(widths, 3, 72);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 86}, {6, 30}, {1, 62}, {3, 72}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetHeadCount(6);
     SetCommonSpans(grid);
@@ -66,11 +63,7 @@ BuildResult BuildZoneSumChart(TTrendGridModel& grid, const DrawHistory& history,
         return {message};
     }
     n = ClampedN(n);
-    std::vector<std::int32_t> widths{86};
-    AppendWidths(widths, 6, 30);
-    AppendWidths(widths, 1, 42);
-    AppendWidths(widths, 1, 62);
-    AppendWidths(widths, 4, 52);
+    const std::vector<std::int32_t> widths = WidthRuns({{1, 86}, {6, 30}, {1, 42}, {1, 62}, {4, 52}});
     BeginTableChart(grid, 11, widths, n);
     grid.SetValue(1, kOddCol, "奇数");
     grid.SetValue(1, kEvenCol, "偶数");
