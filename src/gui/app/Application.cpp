@@ -1,14 +1,14 @@
 #include "app/Application.h"
 
 #include "app/ErrorReport.h"
+#include "controls/InterfaceFont.h"
 
 namespace quorvane::gui {
 
 QFont ProgramFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Micro Hei"),
-                      QStringLiteral("Noto Sans CJK SC")});
+    // The main window's font: the interface font at 14 pixels.
+    QFont font = InterfaceFont();
     font.setPixelSize(14);
     return font;
 }
