@@ -1,1 +1,72 @@
 #include <gtest/gtest.h>
+
+#include "CliTestSupport.h"
+#include "TestSupport.h"
+
+using quorvane::test::RunCliInProcess;
+using quorvane::test::RunShell;
+using quorvane::test::TempDir;
+using quorvane::test::WriteBytes;
+
+TEST(CliHistory, ParseCountsTheDrawsOrGivesTheParseMessage)
+{
+    TempDir dir;
+    const std::string data = dir.File("ssq.dxt");
+    WriteBytes(data, "2005013 03 08 14 21 27 30 09\r\n\r\n2005014 01 02 03 04 05 06 16\r\n");
+    auto r = RunCliInProcess({"parse", "--data", data});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Out, "draws: 2\n");
+
+    WriteBytes(data, "2005013 03 08 14 21 27 30 09\r\nbad\r\n");
+    r = RunCliInProcess({"parse", "--data", data});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_EQ(r.Err, "文本内容中下列行的数据有错误，请纠正再保存！！\r\n2,\n");
+
+    WriteBytes(data, "");
+    EXPECT_EQ(RunCliInProcess({"parse", "--data", data}).Out, "draws: 0\n");
+
+    r = RunCliInProcess({"parse", "--data", dir.File("none.dxt")});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.Err, "无法打开文件 \"" + dir.File("none.dxt") + "\"\n");
+}
+
+TEST(CliHistory, QueryPrintsTheQueryLines)
+{
+    TempDir dir;
+    const std::string data = dir.File("ssq.dxt");
+    WriteBytes(data, "2005013 03 08 14 21 27 30 09\r\n2005014 01 02 03 04 05 06 16\r\n");
+    auto r = RunCliInProcess({"query", "--data", data, "--from", "2005013", "--count", "1"});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Out, "第2005013期,开奖号:03 08 14 21 27 30 09\n");
+    r = RunCliInProcess({"query", "--data", data, "--from", "x1"});
+    EXPECT_EQ(r.Code, 1);
+    EXPECT_EQ(r.Err, "'x1' is not a valid integer value\n");
+}
+
+TEST(CliHistory, UsageErrorsExitWithTwo)
+{
+    EXPECT_EQ(RunCliInProcess({}).Code, 2);
+    EXPECT_EQ(RunCliInProcess({"nonsense"}).Code, 2);
+    EXPECT_EQ(RunCliInProcess({"parse", "--bogus"}).Code, 2);
+    EXPECT_EQ(RunCliInProcess({"parse", "--data"}).Code, 2);
+    EXPECT_EQ(RunCliInProcess({"query", "--data", "x", "--from", "1", "--from", "2"}).Code, 2);
+    EXPECT_EQ(RunCliInProcess({"demo-data", "--draws", "-1"}).Code, 2);
+    EXPECT_EQ(RunCliInProcess({"--help"}).Code, 0);
+}
+
+TEST(CliHistory, DemoDataRoundTripsThroughTheBinary)
+{
+    TempDir dir;
+    const std::string data = dir.File("ssq.dxt");
+    const std::string cli = QUORVANE_CLI_PATH;
+    int status = -1;
+    RunShell(cli + " demo-data --draws 3000 > " + data, &status);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(RunShell(cli + " parse --data " + data), "draws: 3000\n");
+
+    const auto demo = RunCliInProcess({"demo-data", "--draws", "2", "--seed", "5"});
+    EXPECT_EQ(demo.Code, 0);
+    EXPECT_EQ(demo.Out.size(), 2u * 30u);
+    EXPECT_EQ(demo.Out.substr(0, 8), "2003001 ");
+}

@@ -19,7 +19,27 @@ constexpr std::array<std::array<int, 6>, 6> kTailLayout = {{
     {31, 32, 33, 0, 0, 0},
 }};
 
+template <bool Rows>
+std::array<std::uint64_t, 6> MakeTailMasks()
+{
+    std::array<std::uint64_t, 6> masks{};
+    for (std::size_t r = 0; r < 6; ++r) {
+        for (std::size_t c = 0; c < 6; ++c) {
+            const int n = kTailLayout[r][c];
+            if (n != 0) {
+                masks[Rows ? r : c] |= 1ull << n;
+            }
+        }
+    }
+    return masks;
+}
+
 } // namespace
+
+namespace detail {
+const std::array<std::uint64_t, 6> kTailRowMasks = MakeTailMasks<true>();
+const std::array<std::uint64_t, 6> kTailColMasks = MakeTailMasks<false>();
+} // namespace detail
 
 int TailRowOf(int n)
 {
@@ -44,23 +64,6 @@ int TailLayoutNumberAt(int row, int col)
     return kTailLayout[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
-int TailRowNumOfCodeArr(const TCodeRedArr& a, int r)
-{
-    int n = 0;
-    for (const auto v : a) {
-        n += TailRowOf(v) == r;
-    }
-    return n;
-}
-
-int TailColNumOfCodeArr(const TCodeRedArr& a, int c)
-{
-    int n = 0;
-    for (const auto v : a) {
-        n += TailColOf(v) == c;
-    }
-    return n;
-}
 
 int ZoneOf(int parts, int n)
 {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "measures/CodeRedArr.h"
+#include "measures/Measures.h"
 
 // Number layouts (a red number's row and column in a board) and zone partitions.
 
@@ -23,9 +27,28 @@ int TailRowOf(int n);
 int TailColOf(int n);
 // The number at a row and column of that layout, 0 where the board has no number.
 int TailLayoutNumberAt(int row, int col);
-// Reds in row r (column c) of the tail row-column layout.
-int TailRowNumOfCodeArr(const TCodeRedArr& a, int r);
-int TailColNumOfCodeArr(const TCodeRedArr& a, int c);
+
+namespace detail {
+// Bit n set for every number n in a row (column) of the tail row-column layout.
+extern const std::array<std::uint64_t, 6> kTailRowMasks;
+extern const std::array<std::uint64_t, 6> kTailColMasks;
+} // namespace detail
+
+// Reds in row r (column c) of the tail row-column layout; 0 for r (c) outside 0..5.
+inline int TailRowNumOfCodeArr(const TCodeRedArr& a, int r)
+{
+    if (r < 0 || r > 5) {
+        return 0;
+    }
+    return detail::PopCount(detail::MaskOf(a) & detail::kTailRowMasks[static_cast<std::size_t>(r)]);
+}
+inline int TailColNumOfCodeArr(const TCodeRedArr& a, int c)
+{
+    if (c < 0 || c > 5) {
+        return 0;
+    }
+    return detail::PopCount(detail::MaskOf(a) & detail::kTailColMasks[static_cast<std::size_t>(c)]);
+}
 
 // Zone partitions of the red numbers: 3 zones (01-11, 12-22, 23-33), 4 zones (01-08, 09-16, 17-24,
 // 25-33), 5 zones (01-07, 08-14, 15-21, 22-28, 29-33), 6 zones (01-06, ..., 31-33), 11 zones

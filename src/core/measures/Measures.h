@@ -21,13 +21,50 @@ inline std::uint64_t MaskOf(const TCodeRedArr& a)
     return (1ull << a[0]) | (1ull << a[1]) | (1ull << a[2]) | (1ull << a[3]) | (1ull << a[4]) | (1ull << a[5]);
 }
 
+// Bit count without relying on a POPCNT instruction (the build targets plain x86-64).
 inline int PopCount(std::uint64_t v)
 {
-    int n = 0;
-    for (; v != 0; v &= v - 1) {
-        ++n;
+    v = v - ((v >> 1) & 0x5555555555555555ull);
+    v = (v & 0x3333333333333333ull) + ((v >> 2) & 0x3333333333333333ull);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((v * 0x0101010101010101ull) >> 56);
+}
+
+// Bit (n mod 10) for n = 0..33.
+
+// Bits n of the odd numbers 1..33.
+inline constexpr std::uint64_t kOddMask = 0x2AAAAAAAAull;
+
+// Per-number facts for n = 0..33, so the hot measures need no division.
+struct NumberFacts
+{
+    std::uint8_t Tail[34];     // n mod 10
+    std::uint8_t Zone3[34];    // three-zone 1..3
+    std::uint8_t Zone6Bit[34]; // 1 << ((n - 1) div 6)
+    std::uint8_t Mod6Bit[34];  // 1 << (n mod 6)
+    std::uint8_t Pair5Bit[34]; // 1 << (tail mod 5)
+    std::uint64_t Mod3Mask[3]; // bit n set for every n with n mod 3 = r
+};
+
+constexpr NumberFacts MakeNumberFacts()
+{
+    NumberFacts f{};
+    for (int n = 1; n <= 33; ++n) {
+        f.Tail[n] = static_cast<std::uint8_t>(n % 10);
+        f.Zone3[n] = static_cast<std::uint8_t>((n - 1) / 11 + 1);
+        f.Zone6Bit[n] = static_cast<std::uint8_t>(1u << ((n - 1) / 6));
+        f.Mod6Bit[n] = static_cast<std::uint8_t>(1u << (n % 6));
+        f.Pair5Bit[n] = static_cast<std::uint8_t>(1u << (n % 10 % 5));
+        f.Mod3Mask[n % 3] |= 1ull << n;
     }
-    return n;
+    return f;
+}
+
+inline constexpr NumberFacts kFacts = MakeNumberFacts();
+
+inline std::uint32_t TailBit(std::uint8_t n)
+{
+    return 1u << kFacts.Tail[n];
 }
 } // namespace detail
 
@@ -46,7 +83,8 @@ inline int AverageOfCodeArr(const TCodeRedArr& a)
 // "尾数\r\n和值": sum of the six last digits; 3..51.
 inline int TailSumOfCodeArr(const TCodeRedArr& a)
 {
-    return a[0] % 10 + a[1] % 10 + a[2] % 10 + a[3] % 10 + a[4] % 10 + a[5] % 10;
+    const auto& t = detail::kFacts.Tail;
+    return t[a[0]] + t[a[1]] + t[a[2]] + t[a[3]] + t[a[4]] + t[a[5]];
 }
 
 // "奇号\r\n个数": odd reds; 0..6.
@@ -92,7 +130,7 @@ inline int BigTailNumOfCodeArr(const TCodeRedArr& a)
 {
     int n = 0;
     for (const auto v : a) {
-        n += v % 10 >= 5;
+        n += detail::kFacts.Tail[v] >= 5;
     }
     return n;
 }
@@ -100,32 +138,27 @@ inline int BigTailNumOfCodeArr(const TCodeRedArr& a)
 // "奇号\r\n连续": neighbouring positions that are both odd and two apart.
 inline int OddChainOfCodeArr(const TCodeRedArr& a)
 {
-    int n = 0;
-    for (int i = 0; i < 5; ++i) {
-        n += (a[i] & 1) && (a[i + 1] & 1) && a[i + 1] - a[i] == 2;
-    }
-    return n;
+    // n and n + 2 are neighbours in the set exactly when n + 1 is not in it.
+    const std::uint64_t m = detail::MaskOf(a);
+    const std::uint64_t odd = m & detail::kOddMask;
+    return detail::PopCount(odd & (odd >> 2) & ~(m >> 1));
 }
 
 // "偶号\r\n连续": neighbouring positions that are both even and two apart.
 inline int EvenChainOfCodeArr(const TCodeRedArr& a)
 {
-    int n = 0;
-    for (int i = 0; i < 5; ++i) {
-        n += !(a[i] & 1) && !(a[i + 1] & 1) && a[i + 1] - a[i] == 2;
-    }
-    return n;
+    const std::uint64_t m = detail::MaskOf(a);
+    const std::uint64_t even = m & ~detail::kOddMask;
+    return detail::PopCount(even & (even >> 2) & ~(m >> 1));
 }
 
 // "AC\r\n值": distinct values among the 15 differences red[j] - red[i] (i < j), minus 5; 0..10.
 inline int ACOfCodeArr(const TCodeRedArr& a)
 {
-    std::uint64_t diffs = 0;
-    for (int i = 0; i < 5; ++i) {
-        for (int j = i + 1; j < 6; ++j) {
-            diffs |= 1ull << (a[j] - a[i]);
-        }
-    }
+    // Shifting the set's mask down by red[i] leaves bit d for every red[i] + d in the set; bit 0 is
+    // red[i] itself.
+    const std::uint64_t m = detail::MaskOf(a);
+    const std::uint64_t diffs = ((m >> a[0]) | (m >> a[1]) | (m >> a[2]) | (m >> a[3]) | (m >> a[4])) & ~1ull;
     return detail::PopCount(diffs) - 5;
 }
 
@@ -171,21 +204,16 @@ inline ConsecRuns ConsecRunsOfCodeArr(const TCodeRedArr& a)
 // "连号\r\n个数": reds that belong to a run; 0, 2..6.
 inline int ConsecNumOfCodeArr(const TCodeRedArr& a)
 {
-    int n = 0;
-    for (int i = 0; i < 6; ++i) {
-        n += (i > 0 && a[i] == a[i - 1] + 1) || (i < 5 && a[i + 1] == a[i] + 1);
-    }
-    return n;
+    const std::uint64_t m = detail::MaskOf(a);
+    return detail::PopCount(m & ((m << 1) | (m >> 1)));
 }
 
 // "连号\r\n组数": number of runs; 0..3.
 inline int ConsecGroupOfCodeArr(const TCodeRedArr& a)
 {
-    int n = 0;
-    for (int i = 0; i < 5; ++i) {
-        n += a[i + 1] == a[i] + 1 && (i == 0 || a[i] != a[i - 1] + 1);
-    }
-    return n;
+    // A run starts at n when n + 1 is in the set and n - 1 is not.
+    const std::uint64_t m = detail::MaskOf(a);
+    return detail::PopCount(m & (m >> 1) & ~(m << 1));
 }
 
 // "首尾\r\n差": red[6] - red[1]; 5..32.
@@ -238,7 +266,7 @@ inline std::array<int, 10> TailHistOfCodeArr(const TCodeRedArr& a)
 {
     std::array<int, 10> h{};
     for (const auto v : a) {
-        ++h[v % 10];
+        ++h[detail::kFacts.Tail[v]];
     }
     return h;
 }
@@ -246,12 +274,14 @@ inline std::array<int, 10> TailHistOfCodeArr(const TCodeRedArr& a)
 // "同尾码对数设定：": last digits that two or more reds share; 0..3.
 inline int SameTailGroupOfCodeArr(const TCodeRedArr& a)
 {
-    const auto h = TailHistOfCodeArr(a);
-    int n = 0;
-    for (const int c : h) {
-        n += c > 1;
+    std::uint32_t seen = 0;
+    std::uint32_t shared = 0;
+    for (const auto v : a) {
+        const std::uint32_t bit = detail::TailBit(v);
+        shared |= seen & bit;
+        seen |= bit;
     }
-    return n;
+    return detail::PopCount(shared);
 }
 
 // "尾号\r\n组数": 6 - SameTailGroupOfCodeArr (tails 1,1,1,2,3,4 give 5).
@@ -263,52 +293,49 @@ inline int TailGroupNumOfCodeArr(const TCodeRedArr& a)
 // "尾数相同个数：": the largest number of reds sharing one last digit; 1..4.
 inline int MaxTailRepeatOfCodeArr(const TCodeRedArr& a)
 {
-    const auto h = TailHistOfCodeArr(a);
-    int m = 0;
-    for (const int c : h) {
-        m = c > m ? c : m;
+    // seenK holds the last digits met at least K times.
+    std::uint32_t seen1 = 0;
+    std::uint32_t seen2 = 0;
+    std::uint32_t seen3 = 0;
+    std::uint32_t seen4 = 0;
+    for (const auto v : a) {
+        const std::uint32_t bit = detail::TailBit(v);
+        seen4 |= seen3 & bit;
+        seen3 |= seen2 & bit;
+        seen2 |= seen1 & bit;
+        seen1 |= bit;
     }
-    return m;
+    return seen4 != 0 ? 4 : seen3 != 0 ? 3 : seen2 != 0 ? 2 : 1;
 }
 
 // "尾数除5余分组出现的组数": distinct values of (tail mod 5); 1..5.
 inline int TailMod5GroupOfCodeArr(const TCodeRedArr& a)
 {
-    unsigned seen = 0;
-    for (const auto v : a) {
-        seen |= 1u << (v % 10 % 5);
-    }
-    return detail::PopCount(seen);
+    const auto& b = detail::kFacts.Pair5Bit;
+    return detail::PopCount(b[a[0]] | b[a[1]] | b[a[2]] | b[a[3]] | b[a[4]] | b[a[5]]);
 }
 
 // "除3余类型：": reds with n mod 3 = r (r = 0, 1, 2).
 inline int Mod3NumOfCodeArr(const TCodeRedArr& a, int r)
 {
-    int n = 0;
-    for (const auto v : a) {
-        n += v % 3 == r;
+    if (r < 0 || r > 2) {
+        return 0;
     }
-    return n;
+    return detail::PopCount(detail::MaskOf(a) & detail::kFacts.Mod3Mask[r]);
 }
 
 // "除6余分组出现的组数": distinct values of n mod 6; 1..6.
 inline int Mod6GroupOfCodeArr(const TCodeRedArr& a)
 {
-    unsigned seen = 0;
-    for (const auto v : a) {
-        seen |= 1u << (v % 6);
-    }
-    return detail::PopCount(seen);
+    const auto& b = detail::kFacts.Mod6Bit;
+    return detail::PopCount(b[a[0]] | b[a[1]] | b[a[2]] | b[a[3]] | b[a[4]] | b[a[5]]);
 }
 
 // "6区间分段出现区间数": distinct six-zones hit, six-zone of n = (n - 1) div 6; 1..6.
 inline int Zone6GroupOfCodeArr(const TCodeRedArr& a)
 {
-    unsigned seen = 0;
-    for (const auto v : a) {
-        seen |= 1u << ((v - 1) / 6);
-    }
-    return detail::PopCount(seen);
+    const auto& b = detail::kFacts.Zone6Bit;
+    return detail::PopCount(b[a[0]] | b[a[1]] | b[a[2]] | b[a[3]] | b[a[4]] | b[a[5]]);
 }
 
 // Reds with lo <= n <= hi. Requires 1 <= lo <= hi <= 33, else throws std::invalid_argument
@@ -321,7 +348,7 @@ inline int ZoneNumOfCodeArr(const TCodeRedArr& a, int z)
 {
     int n = 0;
     for (const auto v : a) {
-        n += (v - 1) / 11 + 1 == z;
+        n += detail::kFacts.Zone3[v] == z;
     }
     return n;
 }
@@ -331,7 +358,7 @@ inline int ZoneSumOfCodeArr(const TCodeRedArr& a, int z)
 {
     int s = 0;
     for (const auto v : a) {
-        s += (v - 1) / 11 + 1 == z ? v : 0;
+        s += detail::kFacts.Zone3[v] == z ? v : 0;
     }
     return s;
 }
@@ -351,11 +378,8 @@ inline int NumInSetOfCodeArr(const TCodeRedArr& a, const TNumFlags& flags)
 // Reds whose last digit is flagged in a 10-entry tail-flag table.
 inline int TailInSetOfCodeArr(const TCodeRedArr& a, const TTailFlags& flags)
 {
-    int n = 0;
-    for (const auto v : a) {
-        n += flags[v % 10];
-    }
-    return n;
+    const auto& t = detail::kFacts.Tail;
+    return flags[t[a[0]]] + flags[t[a[1]]] + flags[t[a[2]]] + flags[t[a[3]]] + flags[t[a[4]]] + flags[t[a[5]]];
 }
 
 // "同位\r\n相同": positions i with red[i] = prev[i].
@@ -389,13 +413,13 @@ inline int DiagonalOfCodeArr(const TCodeRedArr& a, const TCodeRedArr& prev)
 // last digits of this set (counted on the side of ref, with repetition).
 inline int SameTailWithOfCodeArr(const TCodeRedArr& a, const TCodeRedArr& ref)
 {
-    unsigned tails = 0;
+    std::uint32_t tails = 0;
     for (const auto v : a) {
-        tails |= 1u << (v % 10);
+        tails |= detail::TailBit(v);
     }
     int n = 0;
     for (const auto v : ref) {
-        n += (tails >> (v % 10)) & 1u;
+        n += (tails >> detail::kFacts.Tail[v]) & 1u;
     }
     return n;
 }

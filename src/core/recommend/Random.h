@@ -23,8 +23,8 @@ public:
         if (range <= 0) {
             return 0;
         }
-        return static_cast<std::int32_t>((static_cast<std::uint64_t>(m_state) * static_cast<std::uint32_t>(range))
-                                         >> 32);
+        return static_cast<std::int32_t>(
+            (static_cast<std::uint64_t>(m_state) * static_cast<std::uint32_t>(range)) >> 32);
     }
 
     // One step, then state / 2^32: a value in [0, 1).
