@@ -14,6 +14,10 @@ namespace quorvane {
 // the counts c whose bit is set.
 double TicketsSharingCounts(int m, unsigned counts);
 
+// True when marking the tickets of every line costs less than searching the lines for each
+// five-number prefix (which stops as soon as the lines found cover every candidate).
+bool MarkingIsCheaper(const std::vector<std::uint64_t>& lines, unsigned counts);
+
 // One bit per pool ordinal (bit i of word i / 64): set when some line (a number mask, bit n for
 // n) shares with the ticket a count of numbers whose bit is set in counts.
 std::vector<std::uint64_t> MarkLineTickets(const std::vector<std::uint64_t>& lines, unsigned counts);

@@ -15,35 +15,6 @@ constexpr std::size_t kHitKinds = static_cast<std::size_t>(HitKind::Count);
 // Impossible in a need table: more numbers than a ticket holds.
 constexpr std::uint8_t kNever = 9;
 
-// kOffset[p][n] = number of pool entries whose number at position p (0..5) is below n, for a
-// fixed prefix before p: the sum over m = 1..n-1 of C(33 - m, 5 - p). A ticket's ordinal is the
-// sum over p of kOffset[p][t[p]] - kOffset[p][t[p-1] + 1] (t[-1] = 0).
-struct OffsetTable
-{
-    std::array<std::array<std::int32_t, 35>, 6> At{};
-};
-
-constexpr OffsetTable MakeOffsets()
-{
-    std::array<std::array<std::int32_t, 7>, 34> choose{};
-    for (int n = 0; n <= 33; ++n) {
-        choose[n][0] = 1;
-        for (int k = 1; k <= 6 && k <= n; ++k) {
-            choose[n][k] = choose[n - 1][k - 1] + (k <= n - 1 ? choose[n - 1][k] : 0);
-        }
-    }
-    OffsetTable t{};
-    for (int p = 0; p < 6; ++p) {
-        t.At[p][1] = 0;
-        for (int n = 1; n <= 33; ++n) {
-            t.At[p][n + 1] = t.At[p][n] + choose[33 - n][5 - p];
-        }
-    }
-    return t;
-}
-
-constexpr OffsetTable kOffsets = MakeOffsets();
-
 // The numbers with each tail digit set, indexed by a digit set (bit d).
 std::array<std::uint64_t, 1024> MakeDigitNumbers()
 {
@@ -215,7 +186,7 @@ public:
         for (unsigned d = 0; d < 10; ++d) {
             m_refDigitsWith[plan.RefDigitCount[d]] |= static_cast<std::uint16_t>(1u << d);
         }
-        if (plan.LinesActive && MarkingIsCheaper()) {
+        if (plan.LinesActive && MarkingIsCheaper(plan.Lines, plan.LineCounts)) {
             m_lineTickets = MarkLineTickets(plan.Lines, plan.LineCounts);
         }
         m_acActive = (plan.AcValues & 0x7FF) != 0x7FF;
@@ -248,16 +219,6 @@ public:
     }
 
 private:
-    bool MarkingIsCheaper() const
-    {
-        double marking = 0;
-        for (const std::uint64_t line : m_plan.Lines) {
-            marking += TicketsSharingCounts(PopCountOf(line), m_plan.LineCounts);
-        }
-        // A sweep tries up to every line for each of about 237,000 five-number prefixes.
-        return marking * 8 <= 237336.0 * static_cast<double>(m_plan.Lines.size());
-    }
-
     template <int Placed> void Descend(const Prefix& s, std::uint64_t candidates)
     {
         while (candidates != 0) {
@@ -276,7 +237,7 @@ private:
                 Descend<Placed + 1>(next, m_plan.Positions[Placed + 1] & (gaps << n) & kAllNumbers);
                 if constexpr (Placed == 1) {
                     if (m_progress) {
-                        m_progress(next.Ordinal - kOffsets.At[2][n + 1] + kOffsets.At[2][34]);
+                        m_progress(next.Ordinal - kOrdinalOffsets[2][n + 1] + kOrdinalOffsets[2][34]);
                     }
                 }
             } else {
@@ -297,8 +258,8 @@ private:
         t.Rev = s.Rev | 1ull << (48 - n);
         t.Diffs = s.Diffs | (s.Rev >> (48 - n));
         t.LastCandidates = s.LastCandidates;
-        t.Ordinal = s.Ordinal + kOffsets.At[Position][static_cast<std::size_t>(n)] -
-                    kOffsets.At[Position][static_cast<std::size_t>(s.Last + 1)];
+        t.Ordinal = s.Ordinal + kOrdinalOffsets[Position][static_cast<std::size_t>(n)] -
+                    kOrdinalOffsets[Position][static_cast<std::size_t>(s.Last + 1)];
         t.TailCounts = s.TailCounts + (1u << (3 * d));
         t.GapCounts = s.GapCounts + (Position > 0 && g >= 2 && g <= 11 ? 1u << (3 * (g - 2)) : 0u);
         t.DigitsWithCount = s.DigitsWithCount;
@@ -408,9 +369,11 @@ private:
             cand &= window;
         }
         const std::uint64_t* counts = m_setCounts.data() + 5 * m_setWords;
-        for (std::size_t i = 0; i < m_groupSelect.size(); ++i) {
-            const auto c = (counts[i / kSetsPerWord] >> (3 * (i % kSetsPerWord))) & 7u;
-            cand &= m_groupSelect[i][c];
+        for (std::size_t i = 0, w = 0; i < m_groupSelect.size(); ++w) {
+            std::uint64_t word = counts[w];
+            for (std::size_t j = 0; j < kSetsPerWord && i < m_groupSelect.size(); ++j, ++i, word >>= 3) {
+                cand &= m_groupSelect[i][word & 7u];
+            }
         }
         for (std::size_t k = 0; k < m_partitions.size(); ++k) {
             const PartitionState& st = states[k];
@@ -465,11 +428,11 @@ private:
         if (m_acActive) {
             cand &= AcCandidates(s);
         }
-        const std::int32_t base = s.Ordinal - kOffsets.At[5][static_cast<std::size_t>(s.Last + 1)];
+        const std::int32_t base = s.Ordinal - kOrdinalOffsets[5][static_cast<std::size_t>(s.Last + 1)];
         while (cand != 0) {
             const int n = __builtin_ctzll(cand);
             cand &= cand - 1;
-            const std::int32_t ordinal = base + kOffsets.At[5][static_cast<std::size_t>(n)];
+            const std::int32_t ordinal = base + kOrdinalOffsets[5][static_cast<std::size_t>(n)];
             if (!m_lineTickets.empty() &&
                 ((m_lineTickets[static_cast<std::size_t>(ordinal) / 64] >> (ordinal % 64)) & 1u) == 0) {
                 continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 
 #include "measures/Layouts.h"
 #include "shrink/Bits.h"
@@ -634,11 +635,14 @@ private:
         }
         m_plan.LinesActive = true;
         m_plan.LineCounts = static_cast<std::uint8_t>(CellBits(m_c.ssTb4Gbx1MChk));
+        // Lines with the same numbers decide alike: keep the first of each, in memo order.
+        std::unordered_set<std::uint64_t> seen;
         for (const std::string& line : m_c.ssTb4SheetGbx1Memo) {
-            m_plan.Lines.push_back(NumberMaskOf(NumberList(line)));
+            const std::uint64_t mask = NumberMaskOf(NumberList(line));
+            if (seen.insert(mask).second) {
+                m_plan.Lines.push_back(mask);
+            }
         }
-        std::sort(m_plan.Lines.begin(), m_plan.Lines.end());
-        m_plan.Lines.erase(std::unique(m_plan.Lines.begin(), m_plan.Lines.end()), m_plan.Lines.end());
         Activate();
     }
 

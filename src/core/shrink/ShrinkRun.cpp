@@ -7,6 +7,7 @@
 #include "shrink/ShrinkEngine.h"
 #include "shrink/ShrinkPlan.h"
 #include "text/CheckedText.h"
+#include "text/SplitText.h"
 
 namespace quorvane {
 
@@ -76,6 +77,17 @@ std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const Dra
         FormatSurvivorLines(pool, flags, lines);
     }
     return lines;
+}
+
+void TrimPositionEdits(ShrinkConditions& conditions)
+{
+    if (!conditions.tj3AnWeiChk) {
+        return;
+    }
+    for (std::size_t p = 0; p < 6; ++p) {
+        conditions.tj4AnWeiC3EdArr[p] = std::string(TrimText(conditions.tj4AnWeiC3EdArr[p]));
+        conditions.tj4AnWeiZdEdArr[p] = std::string(TrimText(conditions.tj4AnWeiZdEdArr[p]));
+    }
 }
 
 SurvivorFlags ShrinkSurvivors(const ShrinkConditions& conditions, const DrawHistory& history)

@@ -42,6 +42,11 @@ std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const Dra
                                    TicketPool& pool, SurvivorFlags& flags,
                                    const ShrinkRunOptions& options = {});
 
+// With stage 43 switched on, its position edits (tj4AnWeiC3EdArr, tj4AnWeiZdEdArr) are trimmed
+// before the run and keep the trimmed texts: the condition pages call this before RunShrink so that
+// the edits show them. The run's result does not depend on it.
+void TrimPositionEdits(ShrinkConditions& conditions);
+
 // The survivor flags alone (pool order), for callers that need no pool and no text.
 SurvivorFlags ShrinkSurvivors(const ShrinkConditions& conditions, const DrawHistory& history);
 

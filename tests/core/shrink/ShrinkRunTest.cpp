@@ -184,6 +184,19 @@ TEST(ShrinkRun, LongAndOddNumberListsNeverReadOutsideATable)
     SameAsReference(c);
 }
 
+TEST(ShrinkRun, PositionEditsAreTrimmedOnlyWithTheirSwitchOn)
+{
+    ShrinkConditions c;
+    c.tj4AnWeiZdEdArr[2] = "  03 08 \t";
+    c.tj4AnWeiC3EdArr[5] = " 1 ";
+    TrimPositionEdits(c);
+    EXPECT_EQ(c.tj4AnWeiZdEdArr[2], "  03 08 \t");
+    c.tj3AnWeiChk = true;
+    TrimPositionEdits(c);
+    EXPECT_EQ(c.tj4AnWeiZdEdArr[2], "03 08");
+    EXPECT_EQ(c.tj4AnWeiC3EdArr[5], "1");
+}
+
 TEST(ReferenceSets, RandomSetsComeFromTheProgramsGenerator)
 {
     Random random;
