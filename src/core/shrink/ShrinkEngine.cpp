@@ -15,6 +15,19 @@ constexpr std::size_t kHitKinds = static_cast<std::size_t>(HitKind::Count);
 // Impossible in a need table: more numbers than a ticket holds.
 constexpr std::uint8_t kNever = 9;
 
+// Eight survivor flags (bytes 0/1) for each eight bits of a candidate mask.
+constexpr std::array<std::array<std::uint8_t, 8>, 256> MakeFlagBytes()
+{
+    std::array<std::array<std::uint8_t, 8>, 256> t{};
+    for (std::size_t v = 0; v < 256; ++v) {
+        for (std::size_t b = 0; b < 8; ++b) {
+            t[v][b] = static_cast<std::uint8_t>((v >> b) & 1u);
+        }
+    }
+    return t;
+}
+constexpr auto kFlagBytes = MakeFlagBytes();
+
 // The numbers with each tail digit set, indexed by a digit set (bit d).
 std::array<std::uint64_t, 1024> MakeDigitNumbers()
 {
@@ -428,16 +441,23 @@ private:
         if (m_acActive) {
             cand &= AcCandidates(s);
         }
-        const std::int32_t base = s.Ordinal - kOrdinalOffsets[5][static_cast<std::size_t>(s.Last + 1)];
-        while (cand != 0) {
-            const int n = __builtin_ctzll(cand);
-            cand &= cand - 1;
-            const std::int32_t ordinal = base + kOrdinalOffsets[5][static_cast<std::size_t>(n)];
-            if (!m_lineTickets.empty() &&
-                ((m_lineTickets[static_cast<std::size_t>(ordinal) / 64] >> (ordinal % 64)) & 1u) == 0) {
-                continue;
+        // The sixth numbers Last + 1 .. 33 stand at consecutive ordinals from s.Ordinal on.
+        const int block = 33 - s.Last;
+        std::uint64_t bits = cand >> (s.Last + 1);
+        if (!m_lineTickets.empty()) {
+            while (bits != 0) {
+                const auto ordinal = static_cast<std::size_t>(s.Ordinal + __builtin_ctzll(bits));
+                bits &= bits - 1;
+                if (((m_lineTickets[ordinal / 64] >> (ordinal % 64)) & 1u) != 0) {
+                    m_flags[ordinal] = 1;
+                }
             }
-            m_flags[ordinal] = 1;
+            return;
+        }
+        std::uint8_t* out = m_flags + s.Ordinal;
+        for (int at = 0; bits != 0; at += 8, bits >>= 8) {
+            const auto& bytes = kFlagBytes[bits & 0xFF];
+            std::memcpy(out + at, bytes.data(), static_cast<std::size_t>(std::min(8, block - at)));
         }
     }
 
