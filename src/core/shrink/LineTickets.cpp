@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shrink/Bits.h"
+#include "measures/Measures.h"
 #include "shrink/TicketPool.h"
 
 namespace quorvane {
@@ -83,7 +83,7 @@ bool MarkingIsCheaper(const std::vector<std::uint64_t>& lines, unsigned counts)
 {
     double marked = 0;
     for (const std::uint64_t line : lines) {
-        marked += TicketsSharingCounts(PopCountOf(line), counts);
+        marked += TicketsSharingCounts(detail::PopCount(line), counts);
     }
     const double perLine = marked / static_cast<double>(lines.size()) / kPoolCount; // acceptance
     double tried = static_cast<double>(lines.size());

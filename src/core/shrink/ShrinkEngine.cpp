@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "shrink/Bits.h"
+#include "measures/Measures.h"
 #include "shrink/LineTickets.h"
 
 namespace quorvane {
@@ -344,7 +344,7 @@ private:
         for (std::size_t g = 0; g < m_plan.Groups.size(); ++g) {
             const std::uint64_t numbers = m_plan.Groups[g].Numbers;
             const int need = m_groupNeed[g][SetCount(placed, g)];
-            if (need > left || (need > 0 && need > PopCountOf(numbers & above))) {
+            if (need > left || (need > 0 && need > detail::PopCount(numbers & above))) {
                 return false;
             }
         }
@@ -400,7 +400,7 @@ private:
         for (std::size_t k = 0; k < m_hits.size(); ++k) {
             const ActiveHit& h = m_hits[k];
             const unsigned hit = s.Hits[k];
-            const int c = PopCount16(hit);
+            const int c = detail::PopCount(hit);
             const unsigned parts = (((h.Allowed >> c) & 1u) != 0 ? hit : 0) |
                                    (((h.Allowed >> (c + 1)) & 1u) != 0 ? ~hit & h.All : 0);
             cand &= h.Layout->NumbersOf[parts];
@@ -480,7 +480,7 @@ private:
             b2 |= carry1;
         }
         // AC = present differences + new ones - 5.
-        const int present = PopCountOf(s.Diffs);
+        const int present = detail::PopCount(s.Diffs);
         std::uint64_t ok = 0;
         for (int k = 0; k <= 5; ++k) {
             const int ac = present + k - 5;
@@ -559,7 +559,7 @@ private:
         for (std::size_t i = 0; i < m_plan.Lines.size(); ++i) {
             const std::uint64_t line = m_plan.Lines[i];
             const int c =
-                m_packedLines ? static_cast<int>(SetCount(5, first + i)) : PopCountOf(s.Mask & line);
+                m_packedLines ? static_cast<int>(SetCount(5, first + i)) : detail::PopCount(s.Mask & line);
             ok |= IfBit(allowed, c + 1, line) | IfBit(allowed, c, ~line);
             if ((ok & cand) == cand) {
                 break;

@@ -2,7 +2,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "shrink/Bits.h"
+#include "measures/Measures.h"
 #include "shrink/NumberLists.h"
 #include "shrink/ShrinkPlanBuilder.h"
 
@@ -73,7 +73,7 @@ void PlanBuilder::PageTwoStages()
             // Each number counts once; a listed number outside 1..33 can never be held.
             const bool outside =
                 std::any_of(listed.begin(), listed.end(), [](int v) { return v < 1 || v > 33; });
-            const int size = PopCountOf(mask);
+            const int size = detail::PopCount(mask);
             if (outside || size > 6) {
                 m_plan.Nothing = true;
             } else {
@@ -82,7 +82,8 @@ void PlanBuilder::PageTwoStages()
             Activate();
         }
     }
-    if (m_c.tj2BiBuTongChk) { // 42: the ticket does not hold a whole group
+    if (m_c.tj2BiBuTongChk) { // 42: the ticket does not hold a whole group; a repeated number counts once
+        bool any = false;
         for (const std::string& text : m_c.tj2BiBuTongEdArr) {
             const std::vector<int> listed = NumberList(text);
             if (listed.empty()) {
@@ -90,10 +91,13 @@ void PlanBuilder::PageTwoStages()
             }
             const bool outside =
                 std::any_of(listed.begin(), listed.end(), [](int v) { return v < 1 || v > 33; });
-            const int size = PopCountOf(NumberMaskOf(listed));
+            const int size = detail::PopCount(NumberMaskOf(listed));
             if (!outside && size <= 6) {
                 AddGroup(NumberMaskOf(listed), static_cast<std::uint8_t>(0x7F & ~(1u << size)));
             }
+            any = true;
+        }
+        if (any) {
             Activate();
         }
     }
