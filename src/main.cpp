@@ -1,10 +1,9 @@
-#include <QApplication>
-
+#include "app/Application.h"
 #include "app/MainForm.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    quorvane::gui::TApplication app(argc, argv);
     QApplication::setApplicationDisplayName(quorvane::gui::MainCaption());
     quorvane::gui::TMainForm form;
     form.showMaximized();

@@ -1,14 +1,64 @@
 #include <ostream>
 
+#include "ArgReader.h"
 #include "Cli.h"
+#include "CliCommon.h"
+#include "charts/ChartDump.h"
+#include "charts/ChartPages.h"
+#include "text/UserError.h"
 
-// Placeholder until the command is built: reports that this build does not offer it.
 namespace quorvane::cli {
 
-int RunChartCommand(const std::vector<std::string>& /*args*/, std::ostream& /*out*/, std::ostream& err)
+namespace {
+
+constexpr const char* kUsage = "quorvane-cli chart NAME --data FILE [-n N] [--start S]";
+
+void PrintHelp(std::ostream& out)
 {
-    err << "quorvane-cli: this command is not available yet\n";
-    return kExitUsage;
+    out << "usage: " << kUsage << "\n\n"
+        << "NAME is a page's object name or alias; -n defaults to " << kDefaultChartN
+        << ", --start (the rotation chart's first number, 1..33) to " << kDefaultRotationStart << ".\n\n"
+        << "pages:\n";
+    for (const ChartPage& p : ChartPages()) {
+        out << "  " << p.ObjectName << '\t' << p.Alias << '\t' << p.Caption << '\n';
+    }
+}
+
+} // namespace
+
+int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const ArgReader reader(args, {"--data", "-n", "--start"}, {"--help"});
+    if (!reader.Ok()) {
+        return UsageError(err, reader.Error(), kUsage);
+    }
+    if (reader.Flag("--help")) {
+        PrintHelp(out);
+        return kExitOk;
+    }
+    if (reader.Positional().size() != 1) {
+        return UsageError(
+            err, reader.Positional().empty() ? "a chart NAME is required" : "unexpected argument", kUsage);
+    }
+    const ChartPage* page = FindChartPage(reader.Positional()[0]);
+    if (page == nullptr) {
+        return UsageError(
+            err, "unknown chart " + reader.Positional()[0] + " (quorvane-cli chart --help lists them)",
+            kUsage);
+    }
+    const int n = reader.Value("-n") ? IntArg(*reader.Value("-n")) : kDefaultChartN;
+    const int start = reader.Value("--start") ? IntArg(*reader.Value("--start")) : kDefaultRotationStart;
+    if (start < 1 || start > 33) {
+        return UsageError(err, "--start must be between 1 and 33", kUsage);
+    }
+    const DrawHistory history = LoadHistoryArg(reader);
+    ChartModels models;
+    const BuildResult result = page->Build(models, history, n, start);
+    if (!result.Ok()) {
+        throw UserError(result.Message);
+    }
+    out << DumpChartPage(*page, models);
+    return kExitOk;
 }
 
 } // namespace quorvane::cli

@@ -38,23 +38,9 @@ void TBarChartModel::SetBars(std::int32_t cols, std::int32_t rows, const std::ve
 std::int64_t TBarChartModel::IndexOf(std::int32_t col, std::int32_t row, const char* colError,
                                      const char* rowError) const
 {
-    const char* error = nullptr;
-    if (col < 0 || col > FDynColCount) {
-        error = colError;
-    } else if (row < 0 || row > FDynRowCount) {
-        error = rowError;
-    }
-    const std::int64_t i = col + static_cast<std::int64_t>(row) * (FDynColCount + 1);
-    if (error == nullptr && static_cast<std::size_t>(i) >= FValues.size()) {
-        error = rowError;
-    }
-    if (error != nullptr) {
-        if (OnIndexError) {
-            OnIndexError(error);
-        }
-        return -1;
-    }
-    return i;
+    return CheckedCellIndex(OnIndexError, col, FDynColCount + 1, row, FDynRowCount + 1,
+                            col + static_cast<std::int64_t>(row) * (FDynColCount + 1), FValues.size(),
+                            colError, rowError);
 }
 
 void TBarChartModel::SetValue(std::int32_t col, std::int32_t row, std::string text)

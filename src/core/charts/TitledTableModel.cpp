@@ -1,5 +1,6 @@
 #include "charts/TitledTableModel.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorvane {
@@ -31,26 +32,9 @@ void TTitledTableModel::SetGrid(std::int32_t cols, std::int32_t rows, const std:
 std::int64_t TTitledTableModel::IndexOf(std::int32_t col, std::int32_t row, const char* colError,
                                         const char* rowError) const
 {
-    const char* error = nullptr;
-    if (col < 0 || col >= FColsCount) {
-        error = colError;
-    } else if (row < 0 || row >= FRowCount) {
-        error = rowError;
-    }
-    const std::int64_t i = static_cast<std::int64_t>(row) * FColsCount + col;
-    // The counts are public; a caller that changed them without SetGrid must not reach past the
-    // arrays.
-    if (error == nullptr && (static_cast<std::size_t>(i) >= FCellText.size() ||
-                             static_cast<std::size_t>(i) >= FCellColor.size())) {
-        error = rowError;
-    }
-    if (error != nullptr) {
-        if (OnIndexError) {
-            OnIndexError(error);
-        }
-        return -1;
-    }
-    return i;
+    return CheckedCellIndex(OnIndexError, col, FColsCount, row, FRowCount,
+                            static_cast<std::int64_t>(row) * FColsCount + col,
+                            std::min(FCellText.size(), FCellColor.size()), colError, rowError);
 }
 
 void TTitledTableModel::SetValue(std::int32_t col, std::int32_t row, std::string text)

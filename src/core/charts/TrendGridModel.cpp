@@ -1,5 +1,6 @@
 #include "charts/TrendGridModel.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace quorvane {
@@ -42,22 +43,9 @@ void TTrendGridModel::Report(const char* message) const
 std::int64_t TTrendGridModel::IndexOf(std::int32_t row, std::int32_t col, const char* colError,
                                       const char* rowError) const
 {
-    if (col < 0 || col >= FColsCount) {
-        Report(colError);
-        return -1;
-    }
-    if (row < 0 || row >= RowCount()) {
-        Report(rowError);
-        return -1;
-    }
-    const std::int64_t i = static_cast<std::int64_t>(row) * FColsCount + col;
-    // The counts are public; a caller that changed them without SetGrid must not reach past the
-    // arrays.
-    if (static_cast<std::size_t>(i) >= FCellText.size() || static_cast<std::size_t>(i) >= FCellColor.size()) {
-        Report(rowError);
-        return -1;
-    }
-    return i;
+    return CheckedCellIndex(OnIndexError, col, FColsCount, row, RowCount(),
+                            static_cast<std::int64_t>(row) * FColsCount + col,
+                            std::min(FCellText.size(), FCellColor.size()), colError, rowError);
 }
 
 void TTrendGridModel::SetValue(std::int32_t row, std::int32_t col, std::string text)

@@ -1,23 +1,234 @@
 #include "app/MainForm.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QUrl>
 
+#include "app/AboutForm.h"
+#include "app/Application.h"
+#include "app/CodeViewForm.h"
+#include "app/ErrorReport.h"
+#include "app/PrintLines.h"
+#include "app/ProgressForm.h"
+#include "app/QtDialogs.h"
 #include "app/QtText.h"
+#include "app/SmForm.h"
+#include "app/TuForm.h"
+#include "text/PrintText.h"
+#include "views/ChartPages.h"
+#include "views/DataView.h"
+#include "views/PredictPanel.h"
+#include "views/QueryView.h"
+#include "views/ShrinkPanel.h"
+#include "views/ZoneSumPages.h"
 
 namespace quorvane::gui {
+
+namespace {
+constexpr int kLevelCount = 20;
+} // namespace
 
 QString MainCaption()
 {
     return QStringLiteral("Quorvane  V2010  ") + ToQ("技术支持: ") + ToQ(kSupportContact);
 }
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(std::unique_ptr<IDialogs> dialogs, const QString& programFolder, QWidget* parent)
     : QMainWindow(parent)
+    , m_dialogs(std::move(dialogs))
+    , m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder)
 {
+    if (!m_dialogs) {
+        auto qtDialogs = std::make_unique<TQtDialogs>();
+        qtDialogs->SetParent(this);
+        m_dialogs = std::move(qtDialogs);
+    }
+    SetErrorDialogs(m_dialogs.get());
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(MainCaption());
+    setFont(ProgramFont());
     resize(812, 566);
     setMinimumSize(300, 300);
+    FormCreate();
+    // The secondary windows wait hidden until a feature shows them.
+    m_progressForm = new TProgressForm(this);
+    m_smForm = new TSmForm(this);
+    m_codeViewForm = new TCodeViewForm(this);
+}
+
+TMainForm::~TMainForm()
+{
+    if (ErrorDialogs() == m_dialogs.get()) {
+        SetErrorDialogs(nullptr);
+    }
+}
+
+void TMainForm::FormCreate()
+{
+    CreateLevelMenu();
+    setWindowTitle(MainCaption());
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateViews();
+    // A data file that cannot be read is reported; the program still opens with an empty history,
+    // so the user can import or download draws and save them.
+    RunGuarded([this] { DataPanel->LoadStartupData(); });
+    FileMenuManulClick();
+    RcmPanel->ClearAllConditions(false);
+}
+
+void TMainForm::CreateLevelMenu()
+{
+    PopupMenuCodeScale = new QMenu(this);
+    PopupMenuCodeScale->setObjectName(QStringLiteral("PopupMenuCodeScale"));
+    for (int level = 1; level <= kLevelCount; ++level) {
+        QAction* item = PopupMenuCodeScale->addAction(QStringLiteral("第%1级智能缩水号码").arg(level));
+        item->setData(level);
+    }
+}
+
+void TMainForm::CreateViews()
+{
+    m_clientArea = new QStackedWidget(this);
+    m_clientArea->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(m_clientArea);
+    DataPanel = new TDataView(*this, m_clientArea);
+    SqlPanel = new TQueryView(*this, m_clientArea);
+    RcmPanel = new TShrinkPanel(*this, PopupMenuCodeScale, m_clientArea);
+    GridPctl = NewGridPctl(m_clientArea);
+    PridictPanel = new TPredictPanel(*this, m_clientArea);
+    ChartPCtr = NewChartPCtr(m_clientArea);
+    fxPCtr = NewFxPCtr(m_clientArea);
+    for (QWidget* view :
+         {static_cast<QWidget*>(DataPanel), static_cast<QWidget*>(SqlPanel), static_cast<QWidget*>(RcmPanel),
+          static_cast<QWidget*>(GridPctl), static_cast<QWidget*>(PridictPanel),
+          static_cast<QWidget*>(ChartPCtr), static_cast<QWidget*>(fxPCtr)}) {
+        m_clientArea->addWidget(view);
+    }
+}
+
+QWidget* TMainForm::CurrentView() const
+{
+    return m_clientArea->currentWidget();
+}
+
+void TMainForm::ShowView(QWidget* view)
+{
+    m_clientArea->setCurrentWidget(view);
+}
+
+void TMainForm::SetHistory(DrawHistory history)
+{
+    m_history = std::move(history);
+    emit HistoryReplaced();
+}
+
+void TMainForm::FileMenuManulClick()
+{
+    ShowView(DataPanel);
+}
+
+void TMainForm::FileMenuDownClick()
+{
+    DataPanel->Sheet1TbrDownBtClick();
+}
+
+void TMainForm::FileMenuExitClick()
+{
+    close();
+}
+
+void TMainForm::GridMenuClick()
+{
+    ShowView(ChartPCtr);
+}
+
+void TMainForm::GridXMenuClick()
+{
+    ShowGridPage(kRedTrendPage);
+}
+
+void TMainForm::ScaleMenuClick()
+{
+    ShowView(RcmPanel);
+}
+
+void TMainForm::RcmMenuClick()
+{
+    ShowView(PridictPanel);
+}
+
+void TMainForm::DataMenuClick()
+{
+    ShowView(fxPCtr);
+}
+
+void TMainForm::SqlMenuClick()
+{
+    ShowView(SqlPanel);
+}
+
+void TMainForm::HelpMenuTopicClick()
+{
+    m_dialogs->OpenUrl(QUrl::fromLocalFile(QDir(m_programFolder).filePath(QStringLiteral("readme.txt"))));
+}
+
+void TMainForm::HelpMenuWebSiteClick()
+{
+    m_dialogs->OpenUrl(QUrl(QString::fromUtf8(kSupportWebSite)));
+}
+
+void TMainForm::HelpMenuAboutClick()
+{
+    TAboutForm about(*m_dialogs, this);
+    m_dialogs->ExecModal(about);
+}
+
+void TMainForm::ShowGridPage(int pageIndex)
+{
+    GridPctl->setCurrentIndex(pageIndex);
+    ShowView(GridPctl);
+}
+
+void TMainForm::ShowPredictView()
+{
+    ShowView(PridictPanel);
+}
+
+void TMainForm::PrintList(const QStringList& lines)
+{
+    PrintLines(*m_dialogs, QString::fromUtf8(kPrintJobTitle), lines, kPrintFontSize);
+}
+
+void TMainForm::ShowTextWindow(const QString& caption, const QStringList& lines)
+{
+    m_smForm->setWindowTitle(caption);
+    m_smForm->Memo->setPlainText(lines.join(QLatin1Char('\n')));
+    m_dialogs->ExecModal(*m_smForm);
+}
+
+TTuForm& TMainForm::ChartWindow(const QString& buttonName)
+{
+    TTuForm*& window = m_chartWindows[buttonName];
+    if (window == nullptr) {
+        window = new TTuForm(this);
+        window->setObjectName(buttonName + QStringLiteral("TuForm"));
+    }
+    return *window;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (DataPanel->ConfirmClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 } // namespace quorvane::gui

@@ -1,22 +1,121 @@
 #pragma once
 
+#include <memory>
+
+#include <QHash>
 #include <QMainWindow>
+
+#include "app/Dialogs.h"
+#include "app/ViewContext.h"
+
+class QLabel;
+class QMenu;
+class QStackedWidget;
+class QToolBar;
 
 namespace quorvane::gui {
 
-// The program's contact for support, shown in the window caption.
+class TDataView;
+class TPageControl;
+class TPredictPanel;
+class TQueryView;
+class TShrinkPanel;
+class TSmForm;
+
+// The program's contact for support, shown in the window caption and the About window, and its
+// support web site, opened by "网站支持". The README names both too.
 inline constexpr const char* kSupportContact = "quorvane@example.org";
+inline constexpr const char* kSupportWebSite = "https://quorvane.example.org/";
 
 // "Quorvane  V2010  技术支持: <contact>"
 QString MainCaption();
 
-// The main window.
-class TMainForm final : public QMainWindow
+// The main window. It owns the draw history, the dialog service, the views and the secondary
+// windows, runs the start-up sequence when it is made, and switches the views from its menus and
+// tool bar.
+class TMainForm final : public QMainWindow, public TViewContext
 {
     Q_OBJECT
 
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // dialogs: the dialog service (the Qt dialogs when null). programFolder: where the data file,
+    // the help text and the update download stand (the executable's folder when empty).
+    explicit TMainForm(std::unique_ptr<IDialogs> dialogs = nullptr, const QString& programFolder = QString(),
+                       QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The views; one of them at a time fills the client area.
+    TDataView* DataPanel = nullptr;
+    TQueryView* SqlPanel = nullptr;
+    TShrinkPanel* RcmPanel = nullptr;
+    TPageControl* GridPctl = nullptr;
+    TPredictPanel* PridictPanel = nullptr;
+    TPageControl* ChartPCtr = nullptr;
+    TPageControl* fxPCtr = nullptr;
+
+    QToolBar* MainTbr = nullptr;
+    QMenu* PopupMenuCodeScale = nullptr;
+
+    // The view in front.
+    QWidget* CurrentView() const;
+    // Brings a view to the front, filling the client area.
+    void ShowView(QWidget* view);
+    // Status-bar panel 0's text.
+    QString StatusText() const;
+
+    // The commands of the menus and the tool bar.
+    void FileMenuManulClick();
+    void FileMenuDownClick();
+    void FileMenuExitClick();
+    void GridMenuClick();
+    void GridXMenuClick();
+    void ScaleMenuClick();
+    void RcmMenuClick();
+    void DataMenuClick();
+    void SqlMenuClick();
+    void HelpMenuTopicClick();
+    void HelpMenuWebSiteClick();
+    void HelpMenuAboutClick();
+
+    // TViewContext
+    const DrawHistory& History() const override { return m_history; }
+    void SetHistory(DrawHistory history) override;
+    IDialogs& Dialogs() override { return *m_dialogs; }
+    QString ProgramFolder() const override { return m_programFolder; }
+    void SetStatusText(const QString& text) override;
+    void PrintList(const QStringList& lines) override;
+    void ShowTextWindow(const QString& caption, const QStringList& lines) override;
+    TProgressForm& ProgressForm() override { return *m_progressForm; }
+    TCodeViewForm& CodeViewForm() override { return *m_codeViewForm; }
+    TTuForm& ChartWindow(const QString& buttonName) override;
+    void ShowGridPage(int pageIndex) override;
+    void ShowPredictView() override;
+
+signals:
+    // After every successful parse.
+    void HistoryReplaced();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void CreateLevelMenu();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void CreateViews();
+
+    std::unique_ptr<IDialogs> m_dialogs;
+    QString m_programFolder;
+    DrawHistory m_history;
+    QStackedWidget* m_clientArea = nullptr;
+    QLabel* m_statusPanels[3] = {};
+    TProgressForm* m_progressForm = nullptr;
+    TSmForm* m_smForm = nullptr;
+    TCodeViewForm* m_codeViewForm = nullptr;
+    QHash<QString, TTuForm*> m_chartWindows;
 };
 
 } // namespace quorvane::gui

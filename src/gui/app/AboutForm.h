@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace quorvane::gui {
+
+class IDialogs;
+
+// The About window: program name, release, release date and the support web address (a click
+// opens it with the desktop's browser), and the button "关闭".
+class TAboutForm final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TAboutForm(IDialogs& dialogs, QWidget* parent = nullptr);
+
+    QLabel* NameLbl = nullptr;
+    QLabel* VersionLbl = nullptr;
+    QLabel* DateLbl = nullptr;
+    QLabel* WebLbl = nullptr;
+    QPushButton* CloseBt = nullptr;
+};
+
+} // namespace quorvane::gui

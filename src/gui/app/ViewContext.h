@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "history/DrawHistory.h"
+
+namespace quorvane::gui {
+
+class IDialogs;
+class TCodeViewForm;
+class TProgressForm;
+class TTuForm;
+
+// What the views reach of the main window, which owns the history, the dialog service, the status
+// bar and the secondary windows.
+class TViewContext
+{
+public:
+    virtual ~TViewContext() = default;
+
+    // The draw history, oldest draw first.
+    virtual const DrawHistory& History() const = 0;
+    // Replaces the history whole; only the data page's commands call it, after a successful parse.
+    virtual void SetHistory(DrawHistory history) = 0;
+
+    virtual IDialogs& Dialogs() = 0;
+    // The program's folder (the data file, the help text and the update download stand there).
+    virtual QString ProgramFolder() const = 0;
+    // Status-bar panel 0.
+    virtual void SetStatusText(const QString& text) = 0;
+
+    // Prints a list: PrintLines with the dialog service of the main window.
+    virtual void PrintList(const QStringList& lines) = 0;
+    // The modal text window TSmForm with the caption, holding the lines.
+    virtual void ShowTextWindow(const QString& caption, const QStringList& lines) = 0;
+    virtual TProgressForm& ProgressForm() = 0;
+    virtual TCodeViewForm& CodeViewForm() = 0;
+    // The chart window of a chart button (by the button's object name): created on first use and
+    // kept.
+    virtual TTuForm& ChartWindow(const QString& buttonName) = 0;
+
+    // Navigation used by the jump buttons of the shrink pages.
+    virtual void ShowGridPage(int pageIndex) = 0;
+    virtual void ShowPredictView() = 0;
+};
+
+} // namespace quorvane::gui

@@ -1,0 +1,81 @@
+#include "history/DataPage.h"
+
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "text/Encoding.h"
+
+namespace quorvane {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+
+TEST(DataPage, CaretPositionCountsFromOne)
+{
+    EXPECT_EQ(CaretPositionText(3, 1), "第3行1列");
+    EXPECT_EQ(CaretPositionText(1, 1), "第1行1列");
+    EXPECT_EQ(CaretPositionText(3001, 29), "第3001行29列");
+}
+
+TEST(DataPage, UpdateUrlUsesTheVariableWhenSet)
+{
+    EXPECT_EQ(UpdateFileUrl(nullptr), std::string(kDefaultUpdateServer) + "/gx.txt");
+    EXPECT_EQ(UpdateFileUrl("   "), std::string(kDefaultUpdateServer) + "/gx.txt");
+    EXPECT_EQ(UpdateFileUrl("http://127.0.0.1:8000"), "http://127.0.0.1:8000/gx.txt");
+    EXPECT_EQ(UpdateFileUrl(" http://127.0.0.1:8000// "), "http://127.0.0.1:8000/gx.txt");
+    EXPECT_EQ(UpdateFileUrl("http://mirror.test/ssq"), "http://mirror.test/ssq/gx.txt");
+}
+
+TEST(DataPage, UpdateSucceedsOnlyWithAFileThatParses)
+{
+    TempDir dir;
+    const std::string target = dir.File("tmp.txt");
+    const std::string good = "2005012 01 02 03 04 05 06 07\r\n2005013 03 08 14 21 27 30 09\r\n";
+    const UpdateOutcome ok = FinishOnlineUpdate(target, good);
+    ASSERT_TRUE(ok.Ok);
+    EXPECT_EQ(ok.Messages, std::vector<std::string>{kUpdateSuccessMessage});
+    EXPECT_EQ(ok.Lines.size(), 2u);
+    ASSERT_EQ(ok.History.size(), 2u);
+    EXPECT_EQ(ok.History[1].Issue(), 2005013);
+    EXPECT_EQ(ReadBytes(target), good); // the download stays on disk as it came
+
+    // Lines that do not parse: the parse message first, then the failure; nothing to apply.
+    const UpdateOutcome bad = FinishOnlineUpdate(target, std::string("2005013 03 08 14 21 27 30\r\n"));
+    EXPECT_FALSE(bad.Ok);
+    ASSERT_EQ(bad.Messages.size(), 2u);
+    EXPECT_EQ(bad.Messages[0], std::string(kBadLinesMessage) + "\r\n1,");
+    EXPECT_EQ(bad.Messages[1], kUpdateFailureMessage);
+    EXPECT_TRUE(bad.Lines.empty());
+    EXPECT_TRUE(bad.History.empty());
+
+    // An empty or blank file would wipe the history: it is a failure, not an update.
+    for (const std::string& empty : {std::string(), std::string("\r\n  \r\n")}) {
+        const UpdateOutcome none = FinishOnlineUpdate(target, empty);
+        EXPECT_FALSE(none.Ok);
+        EXPECT_EQ(none.Messages, std::vector<std::string>{kUpdateFailureMessage});
+    }
+
+    // Nothing arrived.
+    const UpdateOutcome failed = FinishOnlineUpdate(target, std::nullopt);
+    EXPECT_FALSE(failed.Ok);
+    EXPECT_EQ(failed.Messages, std::vector<std::string>{kUpdateFailureMessage});
+}
+
+TEST(DataPage, UpdateReadsGbkAndReportsAnUnwritableTarget)
+{
+    TempDir dir;
+    const std::string gbk = Utf8ToGbk("2005013 03 08 14 21 27 30 09 备注\r\n");
+    const UpdateOutcome ok = FinishOnlineUpdate(dir.File("tmp.txt"), gbk);
+    ASSERT_TRUE(ok.Ok);
+    EXPECT_EQ(ok.Lines, std::vector<std::string>{"2005013 03 08 14 21 27 30 09 备注"});
+
+    const UpdateOutcome unwritable = FinishOnlineUpdate(dir.File("missing/tmp.txt"), std::string("x"));
+    EXPECT_FALSE(unwritable.Ok);
+    ASSERT_EQ(unwritable.Messages.size(), 2u);
+    EXPECT_NE(unwritable.Messages[0].find("tmp.txt"), std::string::npos);
+    EXPECT_EQ(unwritable.Messages[1], kUpdateFailureMessage);
+}
+
+} // namespace
+} // namespace quorvane
