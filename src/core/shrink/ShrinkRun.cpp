@@ -1,12 +1,12 @@
 #include "shrink/ShrinkRun.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "shrink/ShrinkCaptions.h"
 #include "shrink/ShrinkEngine.h"
 #include "shrink/ShrinkPlan.h"
 #include "text/CheckedText.h"
+#include "text/DateTimeText.h"
 #include "text/SplitText.h"
 
 namespace quorvane {
@@ -25,20 +25,9 @@ constexpr int kProgressPerSweep = 110;
 
 } // namespace
 
-std::tm SystemLocalTime()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 std::string ShrinkHeaderLine(const std::tm& now)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "Quorvane %04d.%02d.%02d %02d:%02d:%02d", now.tm_year + 1900,
-                  now.tm_mon + 1, now.tm_mday, now.tm_hour, now.tm_min, now.tm_sec);
-    return text;
+    return "Quorvane " + FormatDateTime(now);
 }
 
 std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const DrawHistory& history,
@@ -48,7 +37,7 @@ std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const Dra
 
     BuildTicketPool(pool);
     std::vector<std::string> lines;
-    lines.push_back(ShrinkHeaderLine(options.Clock ? options.Clock() : SystemLocalTime()));
+    lines.push_back(ShrinkHeaderLine(options.Clock ? options.Clock() : LocalNow()));
     lines.push_back(kPoolCountPrefix + std::to_string(pool.size()) + kCountSuffix);
     lines.emplace_back();
 

@@ -20,11 +20,10 @@ inline constexpr int kShrinkProgressMaximum = 3740;
 
 // The local date and time for the first result line.
 using LocalClock = std::function<std::tm()>;
-std::tm SystemLocalTime();
 
 struct ShrinkRunOptions
 {
-    // Empty: the system clock.
+    // Empty: the system clock (LocalNow).
     LocalClock Clock;
     // Called with each new position 0..kShrinkProgressMaximum of the progress bar (first 0), a few
     // hundred times per run at most; the caller repaints no more often than it likes. The bar
