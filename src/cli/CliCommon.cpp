@@ -1,5 +1,6 @@
 #include "CliCommon.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "Cli.h"
@@ -21,6 +22,15 @@ DrawHistory LoadHistoryArg(const ArgReader& reader)
         throw UserError(parsed.Message);
     }
     return std::move(parsed.History);
+}
+
+DrawHistory LoadOptionalHistoryArg(const ArgReader& reader)
+{
+    std::error_code ec;
+    if (!reader.Value("--data") && !std::filesystem::exists(kDataFileName, ec)) {
+        return {};
+    }
+    return LoadHistoryArg(reader);
 }
 
 int UsageError(std::ostream& err, const std::string& problem, const char* usage)

@@ -12,6 +12,10 @@ namespace quorvane::cli {
 // Throws UserError with the file error or the parse message.
 DrawHistory LoadHistoryArg(const ArgReader& reader);
 
+// As LoadHistoryArg, for commands that can do without draws: when --data is not given and the
+// default file does not exist, the history is empty.
+DrawHistory LoadOptionalHistoryArg(const ArgReader& reader);
+
 // Prints "quorvane-cli: <problem>" and the usage text on err; returns the usage exit code.
 int UsageError(std::ostream& err, const std::string& problem, const char* usage);
 

@@ -1,29 +1,8 @@
 #include "shrink/TicketPool.h"
 
-#include <array>
-
 #include "text/FormatNumbers.h"
 
 namespace quorvane {
-
-namespace {
-
-// kChoose[n][k] = C(n, k) for n <= 33, k <= 6.
-constexpr std::array<std::array<std::int32_t, 7>, 34> MakeChooseTable()
-{
-    std::array<std::array<std::int32_t, 7>, 34> c{};
-    for (int n = 0; n <= 33; ++n) {
-        c[n][0] = 1;
-        for (int k = 1; k <= 6 && k <= n; ++k) {
-            c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
-        }
-    }
-    return c;
-}
-
-constexpr auto kChoose = MakeChooseTable();
-
-} // namespace
 
 void BuildTicketPool(TicketPool& pool)
 {
@@ -68,13 +47,10 @@ TCodeRedArr TicketAt(std::int32_t ordinal)
 std::int32_t OrdinalOfTicket(const TCodeRedArr& reds)
 {
     std::int32_t ordinal = 0;
-    int next = 1;
-    for (int pos = 0; pos < 6; ++pos) {
-        const int left = 5 - pos;
-        for (int n = next; n < reds[pos]; ++n) {
-            ordinal += kChoose[33 - n][left];
-        }
-        next = reds[pos] + 1;
+    std::size_t next = 1;
+    for (std::size_t pos = 0; pos < 6; ++pos) {
+        ordinal += kOrdinalOffsets[pos][reds[pos]] - kOrdinalOffsets[pos][next];
+        next = reds[pos] + 1u;
     }
     return ordinal;
 }

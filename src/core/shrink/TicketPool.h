@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,6 +11,42 @@ namespace quorvane {
 
 // Number of strictly ascending six-number sets over 1..33: C(33, 6).
 inline constexpr std::int32_t kPoolCount = 1107568;
+
+namespace detail {
+// C(n, k) for n <= 33, k <= 6.
+constexpr std::array<std::array<std::int32_t, 7>, 34> MakeChooseTable()
+{
+    std::array<std::array<std::int32_t, 7>, 34> c{};
+    for (std::size_t n = 0; n <= 33; ++n) {
+        c[n][0] = 1;
+        for (std::size_t k = 1; k <= 6 && k <= n; ++k) {
+            c[n][k] = c[n - 1][k - 1] + (k <= n - 1 ? c[n - 1][k] : 0);
+        }
+    }
+    return c;
+}
+
+constexpr std::array<std::array<std::int32_t, 35>, 6> MakeOrdinalOffsets()
+{
+    const auto choose = MakeChooseTable();
+    std::array<std::array<std::int32_t, 35>, 6> t{};
+    for (std::size_t p = 0; p < 6; ++p) {
+        for (std::size_t n = 1; n <= 33; ++n) {
+            t[p][n + 1] = t[p][n] + choose[33 - n][5 - p];
+        }
+    }
+    return t;
+}
+} // namespace detail
+
+inline constexpr std::array<std::array<std::int32_t, 7>, 34> kChoose = detail::MakeChooseTable();
+
+// kOrdinalOffsets[p][n]: the pool entries whose number at position p (0..5) is below n, among
+// those that share the numbers before p: the sum of C(33 - m, 5 - p) over m = 1..n-1. A red set's
+// ordinal is the sum over p of kOrdinalOffsets[p][t[p]] - kOrdinalOffsets[p][t[p - 1] + 1], with
+// t[-1] = 0; kOrdinalOffsets[p][34] - kOrdinalOffsets[p][n + 1] counts the sets that continue a
+// prefix ending with n at position p - 1.
+inline constexpr std::array<std::array<std::int32_t, 35>, 6> kOrdinalOffsets = detail::MakeOrdinalOffsets();
 
 // Every red set in ascending lexicographic order: entry 0 is 01 02 03 04 05 06, entry 1 is
 // 01 02 03 04 05 07, the last entry is 28 29 30 31 32 33.
