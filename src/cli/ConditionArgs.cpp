@@ -1,20 +1,9 @@
 #include "ConditionArgs.h"
 
+#include "shrink/ConditionFile.h"
 #include "shrink/ConditionKeys.h"
 
 namespace quorvane::cli {
-
-namespace {
-
-// --conditions FILE: loads the file into the conditions with the load rules of the condition
-// file. The condition-file loader is not part of this build yet, so the option is refused as a
-// usage problem; this is the one place to call the loader from.
-std::string LoadConditionFileArg(const std::string& /*path*/, ShrinkConditions& /*conditions*/)
-{
-    return std::string(kConditionsOption) + " is not available yet";
-}
-
-} // namespace
 
 void AddConditionOptions(std::set<std::string>& valueOptions, std::set<std::string>& repeatable)
 {
@@ -27,10 +16,8 @@ std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditi
 {
     conditions = ShrinkConditions{};
     if (const auto path = reader.Value(kConditionsOption)) {
-        const std::string problem = LoadConditionFileArg(*path, conditions);
-        if (!problem.empty()) {
-            return problem;
-        }
+        // A file that cannot be read or holds a malformed range piece throws UserError.
+        LoadConditionFile(*path, conditions);
     }
     for (const std::string& setting : reader.Values(kSetOption)) {
         const std::size_t eq = setting.find('=');

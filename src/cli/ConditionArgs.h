@@ -23,7 +23,8 @@ inline constexpr const char* kConditionsUsage = "[--conditions FILE] [--set NAME
 void AddConditionOptions(std::set<std::string>& valueOptions, std::set<std::string>& repeatable);
 
 // Builds the conditions from the options. Returns a usage problem ("" when there is none): an
-// unknown NAME, a --set without "=". A VALUE that does not convert throws UserError.
+// unknown NAME, a --set without "=". A VALUE that does not convert throws UserError, and so does a
+// condition file that cannot be read or holds a malformed range piece.
 std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditions);
 
 } // namespace quorvane::cli

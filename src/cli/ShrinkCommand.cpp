@@ -4,6 +4,7 @@
 #include "Cli.h"
 #include "CliCommon.h"
 #include "ConditionArgs.h"
+#include "shrink/ResultExport.h"
 #include "shrink/ShrinkRun.h"
 #include "text/FormatNumbers.h"
 
@@ -12,14 +13,15 @@ namespace quorvane::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "quorvane-cli shrink [--data FILE] [--conditions FILE] [--set NAME=VALUE]... [--list]";
+    "quorvane-cli shrink [--data FILE] [--conditions FILE] [--set NAME=VALUE]... [--export FILE] [--list]";
 
 } // namespace
 
-// Prints the result memo of a shrink run, or with --list every surviving ticket on its own line.
+// Prints the result memo of a shrink run, or with --list every surviving ticket on its own line;
+// --export also writes the export file of the result.
 int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    std::set<std::string> valueOptions{"--data"};
+    std::set<std::string> valueOptions{"--data", "--export"};
     std::set<std::string> repeatable;
     AddConditionOptions(valueOptions, repeatable);
     const ArgReader reader(args, valueOptions, {"--list"}, repeatable);
@@ -39,6 +41,9 @@ int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, st
     TicketPool pool;
     SurvivorFlags flags;
     const std::vector<std::string> lines = RunShrink(conditions, history, pool, flags);
+    if (const auto path = reader.Value("--export")) {
+        ExportSurvivors(*path, pool, flags);
+    }
     if (reader.Flag("--list")) {
         std::string text;
         for (std::size_t i = 0; i < pool.size(); ++i) {
