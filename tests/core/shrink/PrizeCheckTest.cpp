@@ -8,7 +8,7 @@
 using namespace quorvane;
 using quorvane::test::ErrorText;
 using quorvane::test::FlagsOf;
-using quorvane::test::FullPool;
+using quorvane::test::SharedPool;
 using quorvane::test::SpreadFlags;
 using Lines = std::vector<std::string>;
 
@@ -25,7 +25,7 @@ TCheckCells<16> Blues(std::initializer_list<int> numbers)
 
 Lines Check(const std::string& answer, const TCheckCells<16>& blues, const SurvivorFlags& flags)
 {
-    const PrizeCheckResult r = CheckPrizes(answer, blues, FullPool(), flags, false);
+    const PrizeCheckResult r = CheckPrizes(answer, blues, SharedPool(), flags, false);
     EXPECT_FALSE(r.NeedsConfirmation);
     return r.Lines;
 }
@@ -114,7 +114,7 @@ TEST(PrizeCheck, ThreeRedHitsWinOnlyWithTheRightBlue)
 TEST(PrizeCheck, BadAnswersGiveTheirMessages)
 {
     const auto error = [](const std::string& answer) {
-        return ErrorText([&] { CheckPrizes(answer, Blues({5}), FullPool(), FourTickets(), true); });
+        return ErrorText([&] { CheckPrizes(answer, Blues({5}), SharedPool(), FourTickets(), true); });
     };
     const std::string format = kPrizeFormatMessage;
     EXPECT_EQ(
@@ -152,10 +152,10 @@ TEST(PrizeCheck, NeedsSurvivorsAndCheckedBlues)
                           const SurvivorFlags& flags) {
         return ErrorText([&] { CheckPrizes(answer, blues, pool, flags, true); });
     };
-    EXPECT_EQ(error("01 02 03 04 05 06", Blues({}), FullPool(), empty), kPrizeNoRedsMessage);
-    EXPECT_EQ(error("01 02 03 04 05 06+01", Blues({}), FullPool(), FourTickets()), kPrizeNoBlueMessage);
-    EXPECT_EQ(error("01 02 03 04 05 06+01", Blues({}), FullPool(), empty), kPrizeNoBlueMessage);
-    EXPECT_EQ(error("01 02 03 04 05 06+01", Blues({1}), FullPool(), empty), kPrizeNoRedsMessage);
+    EXPECT_EQ(error("01 02 03 04 05 06", Blues({}), SharedPool(), empty), kPrizeNoRedsMessage);
+    EXPECT_EQ(error("01 02 03 04 05 06+01", Blues({}), SharedPool(), FourTickets()), kPrizeNoBlueMessage);
+    EXPECT_EQ(error("01 02 03 04 05 06+01", Blues({}), SharedPool(), empty), kPrizeNoBlueMessage);
+    EXPECT_EQ(error("01 02 03 04 05 06+01", Blues({1}), SharedPool(), empty), kPrizeNoRedsMessage);
     EXPECT_EQ(std::string(kPrizeNoBlueMessage), "蓝球没有选择，请打开\"选号范围\"，设置好要投注的蓝球。");
     // Flags without a pool entry (a forecast rebuilt them before any run) are not survivors.
     const SurvivorFlags all(static_cast<std::size_t>(kPoolCount), 1);
@@ -165,22 +165,22 @@ TEST(PrizeCheck, NeedsSurvivorsAndCheckedBlues)
 TEST(PrizeCheck, AsksBeforeCheckingMoreThanTwentyThousandTickets)
 {
     const SurvivorFlags limit = SpreadFlags(20000, 50);
-    EXPECT_FALSE(CheckPrizes("01 02 03 04 05 06", Blues({}), FullPool(), limit, false).NeedsConfirmation);
+    EXPECT_FALSE(CheckPrizes("01 02 03 04 05 06", Blues({}), SharedPool(), limit, false).NeedsConfirmation);
 
     const SurvivorFlags above = SpreadFlags(20001, 50);
-    const PrizeCheckResult ask = CheckPrizes("01 02 03 04 05 06", Blues({}), FullPool(), above, false);
+    const PrizeCheckResult ask = CheckPrizes("01 02 03 04 05 06", Blues({}), SharedPool(), above, false);
     EXPECT_TRUE(ask.NeedsConfirmation);
     EXPECT_TRUE(ask.Lines.empty());
     EXPECT_EQ(
         ask.Question,
         "红球号码总共20001组，兑奖时间比较长，继续吗？\r\n\r\n建议先取消，然后增加缩水条件以后再执行兑奖！");
-    const PrizeCheckResult go = CheckPrizes("01 02 03 04 05 06", Blues({}), FullPool(), above, true);
+    const PrizeCheckResult go = CheckPrizes("01 02 03 04 05 06", Blues({}), SharedPool(), above, true);
     EXPECT_FALSE(go.NeedsConfirmation);
     EXPECT_EQ(go.Lines[5], "红球号码总共20001注.");
 
     // Every ticket of the pool with three blues: each ticket wins 5元 with the drawn blue.
     const SurvivorFlags all(static_cast<std::size_t>(kPoolCount), 1);
-    const Lines lines = CheckPrizes("01 02 09 21 30 32+05", Blues({1, 5, 16}), FullPool(), all, true).Lines;
+    const Lines lines = CheckPrizes("01 02 09 21 30 32+05", Blues({1, 5, 16}), SharedPool(), all, true).Lines;
     EXPECT_EQ(lines[3], "中奖合计：一等1注,二等2注,3000元162注,200元5589注,10元69030注,5元1043640注.");
     EXPECT_EQ(lines[7], "总共注3322704号码，投资6645408元人民币.");
 }

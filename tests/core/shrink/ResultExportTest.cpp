@@ -10,8 +10,8 @@
 using namespace quorvane;
 using quorvane::test::ErrorText;
 using quorvane::test::FlagsOf;
-using quorvane::test::FullPool;
 using quorvane::test::ReadBytes;
+using quorvane::test::SharedPool;
 using quorvane::test::SpreadFlags;
 using quorvane::test::TempDir;
 
@@ -20,27 +20,27 @@ TEST(ResultExport, WritesTheCountLineAndFiveTicketsToALineInGbk)
     TempDir dir;
     const std::string path = dir.File("结果.txt");
     const SurvivorFlags seven = SpreadFlags(7, 1);
-    ExportSurvivors(path, FullPool(), seven);
+    ExportSurvivors(path, SharedPool(), seven);
     EXPECT_EQ(ReadBytes(path),
               Utf8ToGbk("缩水结果有7注号码") +
                   "\r\n01 02 03 04 05 06, 01 02 03 04 05 07, 01 02 03 04 05 08, 01 02 03 04 05 09, "
                   "01 02 03 04 05 10, \r\n01 02 03 04 05 11, 01 02 03 04 05 12, \r\n\r\n");
 
     // No cap: 25,000 survivors are all written, although the memo would show none of them.
-    ExportSurvivors(path, FullPool(), SpreadFlags(25000, 44));
+    ExportSurvivors(path, SharedPool(), SpreadFlags(25000, 44));
     const std::vector<std::string> lines = SplitLines(GbkToUtf8(ReadBytes(path)));
     ASSERT_EQ(lines.size(), 5002u);
     EXPECT_EQ(lines.front(), "缩水结果有25000注号码");
-    EXPECT_EQ(lines[5000].substr(lines[5000].size() - 19), FormatTicket(FullPool()[24999 * 44]) + ", ");
+    EXPECT_EQ(lines[5000].substr(lines[5000].size() - 19), FormatTicket(SharedPool()[24999 * 44]) + ", ");
     EXPECT_EQ(lines.back(), "");
 
-    ExportSurvivors(path, FullPool(), SurvivorFlags(static_cast<std::size_t>(kPoolCount), 0));
+    ExportSurvivors(path, SharedPool(), SurvivorFlags(static_cast<std::size_t>(kPoolCount), 0));
     EXPECT_EQ(ReadBytes(path), Utf8ToGbk("缩水结果有0注号码") + "\r\n\r\n");
 }
 
 TEST(ResultExport, OnlyFlagsWithAPoolEntryCountAndFailuresLeaveTheFile)
 {
-    const TicketPool three(FullPool().begin(), FullPool().begin() + 3);
+    const TicketPool three(SharedPool().begin(), SharedPool().begin() + 3);
     const SurvivorFlags all(static_cast<std::size_t>(kPoolCount), 1);
     EXPECT_EQ(ExportLines(three, all),
               (std::vector<std::string>{"缩水结果有3注号码",
@@ -49,7 +49,7 @@ TEST(ResultExport, OnlyFlagsWithAPoolEntryCountAndFailuresLeaveTheFile)
 
     TempDir dir;
     const std::string missing = dir.File("no/such/folder.txt");
-    EXPECT_EQ(ErrorText([&] { ExportSurvivors(missing, FullPool(), FlagsOf({"01 02 03 04 05 06"})); }),
+    EXPECT_EQ(ErrorText([&] { ExportSurvivors(missing, SharedPool(), FlagsOf({"01 02 03 04 05 06"})); }),
               "无法写入文件 \"" + missing + "\"");
 }
 

@@ -3,22 +3,13 @@
 #include <initializer_list>
 #include <string>
 
+#include "ShrinkTestSupport.h"
 #include "shrink/TicketPool.h"
 #include "text/FormatNumbers.h"
 
-// The full ticket pool and survivor flags made by hand, for the result commands without a run.
+// Survivor flags made by hand, for testing the result commands on the shared pool without a run.
 
 namespace quorvane::test {
-
-inline const TicketPool& FullPool()
-{
-    static const TicketPool pool = [] {
-        TicketPool p;
-        BuildTicketPool(p);
-        return p;
-    }();
-    return pool;
-}
 
 // Flags for the full pool with the given tickets ("01 02 03 04 05 06") alive.
 inline SurvivorFlags FlagsOf(std::initializer_list<const char*> tickets)
