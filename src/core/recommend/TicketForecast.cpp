@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "shrink/TicketPool.h"
 #include "text/FormatNumbers.h"
 
 namespace quorvane {
@@ -16,17 +17,13 @@ constexpr int kColdFirstPosition = 20;
 constexpr int kSingleDraws = 40;
 constexpr std::array<int, 3> kSingleGroupSizes{100, 200, 500};
 
-// C(n, k) for 0 <= n <= 33, 0 <= k <= 6.
-constexpr std::int32_t Binomial(int n, int k)
+// C(n, k) for 0 <= n <= 33, from the pool's table; 0 for k outside 0..min(n, 6).
+std::int32_t Binomial(int n, int k)
 {
-    if (k < 0 || k > n) {
+    if (k < 0 || k > n || k > 6) {
         return 0;
     }
-    std::int64_t c = 1;
-    for (int i = 1; i <= k; ++i) {
-        c = c * (n - k + i) / i;
-    }
-    return static_cast<std::int32_t>(c);
+    return kChoose[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
 }
 
 // Counts the qualifying completions of a partial ticket from the numbers above its last one.
