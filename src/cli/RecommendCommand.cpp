@@ -9,8 +9,8 @@
 #include "recommend/QuickPicks.h"
 #include "recommend/Random.h"
 #include "recommend/TicketForecast.h"
+#include "shrink/ShrinkCaptions.h"
 #include "text/CheckedText.h"
-#include "text/FormatNumbers.h"
 
 namespace quorvane::cli {
 
@@ -62,10 +62,7 @@ std::vector<RecommendKind> Kinds()
 // The selector's text after the pick: the captions "01".. of the checked cells, joined by ",".
 std::string PickText(const std::vector<int>& cells, int cellCount)
 {
-    std::vector<std::string> captions;
-    for (int n = 1; n <= cellCount; ++n) {
-        captions.push_back(Pad2(n));
-    }
+    const std::vector<std::string> captions = TwoDigitCaptions(cellCount);
     std::vector<std::uint8_t> checked(static_cast<std::size_t>(cellCount), 0);
     for (const int cell : cells) {
         checked[static_cast<std::size_t>(cell)] = 1;
