@@ -7,32 +7,20 @@ ArgReader::ArgReader(const std::vector<std::string>& args, std::set<std::string>
 {
     for (std::size_t i = 0; i < args.size() && m_error.empty(); ++i) {
         const std::string& a = args[i];
-        if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-            if (flags.count(a) != 0) {
-                m_flags.insert(a);
-            } else if (valueOptions.count(a) != 0) {
-                if (i + 1 >= args.size()) {
-                    m_error = "option " + a + " needs a value";
-                } else if (repeatable.count(a) == 0 && Value(a)) {
-                    m_error = "option " + a + " given twice";
-                } else {
-                    m_options.emplace_back(a, args[++i]);
-                }
-            } else {
-                m_error = "unknown option " + a;
-            }
-        } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
-            if (valueOptions.count(a) != 0) {
-                if (i + 1 >= args.size()) {
-                    m_error = "option " + a + " needs a value";
-                } else {
-                    m_options.emplace_back(a, args[++i]);
-                }
-            } else {
-                m_error = "unknown option " + a;
-            }
-        } else {
+        // "-5" is a (negative) number, not an option.
+        const bool isOption = a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
+        if (!isOption) {
             m_positional.push_back(a);
+        } else if (flags.count(a) != 0) {
+            m_flags.insert(a);
+        } else if (valueOptions.count(a) == 0) {
+            m_error = "unknown option " + a;
+        } else if (i + 1 >= args.size()) {
+            m_error = "option " + a + " needs a value";
+        } else if (repeatable.count(a) == 0 && Value(a)) {
+            m_error = "option " + a + " given twice";
+        } else {
+            m_options.emplace_back(a, args[++i]);
         }
     }
 }

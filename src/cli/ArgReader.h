@@ -8,8 +8,9 @@
 
 namespace quorvane::cli {
 
-// Reads "--name value" options, "--flag" switches and positional words. Unknown options, a
-// missing value or a repeated single-valued option make the reader fail with a usage message.
+// Reads options with a value ("--name value", "-n value"), switches ("--flag") and positional
+// words; a word of '-' and a digit is a negative number, not an option. Unknown options, a missing
+// value or a repeated single-valued option make the reader fail with a usage message.
 class ArgReader final
 {
 public:

@@ -29,25 +29,20 @@ void PrintHelp(std::ostream& out)
 int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const ArgReader reader(args, {"--data", "-n", "--start"}, {"--help"});
-    if (!reader.Ok()) {
-        return UsageError(err, reader.Error(), kUsage);
-    }
-    if (reader.Flag("--help")) {
+    if (reader.Ok() && reader.Flag("--help")) {
         PrintHelp(out);
         return kExitOk;
     }
-    if (reader.Positional().size() != 1) {
-        return UsageError(
-            err, reader.Positional().empty() ? "a chart NAME is required" : "unexpected argument", kUsage);
+    if (const std::string problem = ArgsProblem(reader, 1, "a chart NAME is required"); !problem.empty()) {
+        return UsageError(err, problem, kUsage);
     }
-    const ChartPage* page = FindChartPage(reader.Positional()[0]);
+    const std::string& name = reader.Positional().front();
+    const ChartPage* page = FindChartPage(name);
     if (page == nullptr) {
-        return UsageError(
-            err, "unknown chart " + reader.Positional()[0] + " (quorvane-cli chart --help lists them)",
-            kUsage);
+        return UsageError(err, "unknown chart " + name + " (quorvane-cli chart --help lists them)", kUsage);
     }
-    const int n = reader.Value("-n") ? IntArg(*reader.Value("-n")) : kDefaultChartN;
-    const int start = reader.Value("--start") ? IntArg(*reader.Value("--start")) : kDefaultRotationStart;
+    const int n = IntOption(reader, "-n", kDefaultChartN);
+    const int start = IntOption(reader, "--start", kDefaultRotationStart);
     if (start < 1 || start > 33) {
         return UsageError(err, "--start must be between 1 and 33", kUsage);
     }

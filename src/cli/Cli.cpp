@@ -3,8 +3,6 @@
 #include <exception>
 #include <ostream>
 
-#include "text/UserError.h"
-
 namespace quorvane::cli {
 
 namespace {
@@ -16,9 +14,9 @@ struct Command
 };
 
 constexpr Command kCommands[] = {
-    {"parse", RunParseCommand},         {"query", RunQueryCommand},   {"measures", RunMeasuresCommand},
-    {"shrink", RunShrinkCommand},       {"prize", RunPrizeCommand},   {"level", RunLevelCommand},
-    {"recommend", RunRecommendCommand}, {"chart", RunChartCommand},   {"health", RunHealthCommand},
+    {"parse", RunParseCommand},         {"query", RunQueryCommand}, {"measures", RunMeasuresCommand},
+    {"shrink", RunShrinkCommand},       {"prize", RunPrizeCommand}, {"level", RunLevelCommand},
+    {"recommend", RunRecommendCommand}, {"chart", RunChartCommand}, {"health", RunHealthCommand},
     {"demo-data", RunDemoDataCommand},
 };
 
@@ -51,10 +49,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             const std::vector<std::string> rest(args.begin() + 1, args.end());
             try {
                 return c.Run(rest, out, err);
-            } catch (const UserError& e) {
-                err << e.what() << '\n';
-                return kExitUserError;
             } catch (const std::exception& e) {
+                // A UserError carries the program's message; any other failure is reported alike.
                 err << e.what() << '\n';
                 return kExitUserError;
             }

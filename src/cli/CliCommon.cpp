@@ -33,7 +33,22 @@ DrawHistory LoadOptionalHistoryArg(const ArgReader& reader)
     return LoadHistoryArg(reader);
 }
 
-int UsageError(std::ostream& err, const std::string& problem, const char* usage)
+std::string ArgsProblem(const ArgReader& reader, std::size_t words, const std::string& missing)
+{
+    if (!reader.Ok()) {
+        return reader.Error();
+    }
+    const std::vector<std::string>& positional = reader.Positional();
+    if (positional.size() < words) {
+        return missing;
+    }
+    if (positional.size() > words) {
+        return "unexpected argument " + positional[words];
+    }
+    return {};
+}
+
+int UsageError(std::ostream& err, const std::string& problem, std::string_view usage)
 {
     if (!problem.empty()) {
         err << "quorvane-cli: " << problem << '\n';
@@ -45,6 +60,22 @@ int UsageError(std::ostream& err, const std::string& problem, const char* usage)
 int IntArg(const std::string& text)
 {
     return StrToInt(text);
+}
+
+int IntOption(const ArgReader& reader, const std::string& name, int fallback)
+{
+    const auto value = reader.Value(name);
+    return value ? IntArg(*value) : fallback;
+}
+
+void PrintLines(std::ostream& out, const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    out << text;
 }
 
 } // namespace quorvane::cli

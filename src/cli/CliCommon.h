@@ -2,6 +2,8 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "ArgReader.h"
 #include "history/DrawHistory.h"
@@ -16,10 +18,22 @@ DrawHistory LoadHistoryArg(const ArgReader& reader);
 // default file does not exist, the history is empty.
 DrawHistory LoadOptionalHistoryArg(const ArgReader& reader);
 
+// The usage problem of a command line that takes `words` positional words: the reader's error,
+// else `missing` when there are fewer words, else "unexpected argument " and the first extra word;
+// "" when there is none.
+std::string ArgsProblem(const ArgReader& reader, std::size_t words = 0, const std::string& missing = {});
+
 // Prints "quorvane-cli: <problem>" and the usage text on err; returns the usage exit code.
-int UsageError(std::ostream& err, const std::string& problem, const char* usage);
+int UsageError(std::ostream& err, const std::string& problem, std::string_view usage);
 
 // Parses a whole-number argument of an option; throws UserError with the integer message.
 int IntArg(const std::string& text);
+
+// The whole number of an option, or fallback when the option is not given; a value that is not a
+// whole number throws UserError with the integer message.
+int IntOption(const ArgReader& reader, const std::string& name, int fallback);
+
+// Prints the lines, each followed by '\n', in one write.
+void PrintLines(std::ostream& out, const std::vector<std::string>& lines);
 
 } // namespace quorvane::cli

@@ -1,17 +1,18 @@
 #include "ConditionArgs.h"
 
+#include "CliCommon.h"
 #include "shrink/ConditionFile.h"
 #include "shrink/ConditionKeys.h"
+#include "shrink/ShrinkRun.h"
 
 namespace quorvane::cli {
 
-void AddConditionOptions(std::set<std::string>& valueOptions, std::set<std::string>& repeatable)
-{
-    valueOptions.insert(kConditionsOption);
-    valueOptions.insert(kSetOption);
-    repeatable.insert(kSetOption);
-}
+namespace {
 
+constexpr const char* kConditionsOption = "--conditions";
+constexpr const char* kSetOption = "--set";
+
+// Builds the conditions from the options; returns a usage problem ("" when there is none).
 std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditions)
 {
     conditions = ShrinkConditions{};
@@ -30,6 +31,25 @@ std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditi
         }
     }
     return {};
+}
+
+} // namespace
+
+ArgReader ShrinkArgReader(const std::vector<std::string>& args, std::set<std::string> valueOptions,
+                          std::set<std::string> flags)
+{
+    valueOptions.insert({"--data", kConditionsOption, kSetOption});
+    return ArgReader(args, std::move(valueOptions), std::move(flags), {kSetOption});
+}
+
+std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run)
+{
+    std::string problem = ReadConditionArgs(reader, run.Conditions);
+    if (problem.empty()) {
+        const DrawHistory history = LoadOptionalHistoryArg(reader);
+        run.Lines = RunShrink(run.Conditions, history, run.Pool, run.Flags);
+    }
+    return problem;
 }
 
 } // namespace quorvane::cli

@@ -2,11 +2,13 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "ArgReader.h"
 #include "shrink/ShrinkConditions.h"
+#include "shrink/TicketPool.h"
 
-// The CONDITIONS of the commands that run a shrink (shrink, prize, level):
+// The commands that run a shrink (shrink, prize, level) take --data and the CONDITIONS:
 //   --conditions FILE       a condition file, read with the load rules of the condition file
 //   --set NAME=VALUE        any number of times; NAME is a condition-file key or the name of a
 //                           condition control the file does not store, VALUE in its encoding
@@ -15,16 +17,26 @@
 
 namespace quorvane::cli {
 
-inline constexpr const char* kConditionsOption = "--conditions";
-inline constexpr const char* kSetOption = "--set";
-inline constexpr const char* kConditionsUsage = "[--conditions FILE] [--set NAME=VALUE]...";
+inline constexpr const char* kShrinkArgsUsage = "[--data FILE] [--conditions FILE] [--set NAME=VALUE]...";
 
-// Adds the two options to the sets an ArgReader is built with.
-void AddConditionOptions(std::set<std::string>& valueOptions, std::set<std::string>& repeatable);
+// The reader of a command that runs a shrink: --data, the CONDITIONS and the command's own options
+// and switches.
+ArgReader ShrinkArgReader(const std::vector<std::string>& args, std::set<std::string> valueOptions,
+                          std::set<std::string> flags = {});
 
-// Builds the conditions from the options. Returns a usage problem ("" when there is none): an
-// unknown NAME, a --set without "=". A VALUE that does not convert throws UserError, and so does a
-// condition file that cannot be read or holds a malformed range piece.
-std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditions);
+// A shrink run made from the command line.
+struct ShrinkArgsRun
+{
+    ShrinkConditions Conditions;
+    TicketPool Pool;
+    SurvivorFlags Flags;
+    std::vector<std::string> Lines; // the result memo
+};
+
+// Builds the conditions from the options and runs the shrink over the draws of --data (none when
+// --data is not given and the default data file does not exist). Returns a usage problem ("" when
+// there is none): an unknown NAME, a --set without "=". A VALUE that does not convert throws
+// UserError, and so does a condition or data file that cannot be read or holds a malformed piece.
+std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run);
 
 } // namespace quorvane::cli

@@ -33,8 +33,8 @@ bool ListArg(const std::string& text, int first, int last, std::string& checked)
 int RunHealthCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const ArgReader reader(args, {"--data", "--numbers", "--tails"});
-    if (!reader.Ok() || !reader.Positional().empty()) {
-        return UsageError(err, reader.Ok() ? "unexpected argument" : reader.Error(), kUsage);
+    if (const std::string problem = ArgsProblem(reader); !problem.empty()) {
+        return UsageError(err, problem, kUsage);
     }
     const auto numbers = reader.Value("--numbers");
     const auto tails = reader.Value("--tails");
@@ -49,11 +49,7 @@ int RunHealthCommand(const std::vector<std::string>& args, std::ostream& out, st
         return UsageError(err, "--tails takes digits from 0 to 9", kUsage);
     }
     const DrawHistory history = LoadHistoryArg(reader);
-    const std::vector<std::string> lines =
-        numbers ? NumberHealthReport(history, checked) : TailHealthReport(history, checked);
-    for (const std::string& line : lines) {
-        out << line << '\n';
-    }
+    PrintLines(out, numbers ? NumberHealthReport(history, checked) : TailHealthReport(history, checked));
     return kExitOk;
 }
 

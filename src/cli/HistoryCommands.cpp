@@ -12,8 +12,8 @@ int RunParseCommand(const std::vector<std::string>& args, std::ostream& out, std
 {
     constexpr const char* kUsage = "quorvane-cli parse --data FILE";
     const ArgReader reader(args, {"--data"});
-    if (!reader.Ok() || !reader.Positional().empty()) {
-        return UsageError(err, reader.Ok() ? "unexpected argument" : reader.Error(), kUsage);
+    if (const std::string problem = ArgsProblem(reader); !problem.empty()) {
+        return UsageError(err, problem, kUsage);
     }
     const DrawHistory history = LoadHistoryArg(reader);
     out << "draws: " << history.size() << '\n';
@@ -24,19 +24,17 @@ int RunQueryCommand(const std::vector<std::string>& args, std::ostream& out, std
 {
     constexpr const char* kUsage = "quorvane-cli query --data FILE --from ISSUE --count N";
     const ArgReader reader(args, {"--data", "--from", "--count"});
-    if (!reader.Ok() || !reader.Positional().empty()) {
-        return UsageError(err, reader.Ok() ? "unexpected argument" : reader.Error(), kUsage);
+    if (const std::string problem = ArgsProblem(reader); !problem.empty()) {
+        return UsageError(err, problem, kUsage);
     }
     const auto from = reader.Value("--from");
     if (!from) {
         return UsageError(err, "--from is required", kUsage);
     }
     const int issue = IntArg(*from);
-    const int count = IntArg(reader.Value("--count").value_or("30"));
+    const int count = IntOption(reader, "--count", 30);
     const DrawHistory history = LoadHistoryArg(reader);
-    for (const std::string& line : QueryIssues(history, issue, count)) {
-        out << line << '\n';
-    }
+    PrintLines(out, QueryIssues(history, issue, count));
     return kExitOk;
 }
 
@@ -44,11 +42,11 @@ int RunDemoDataCommand(const std::vector<std::string>& args, std::ostream& out, 
 {
     constexpr const char* kUsage = "quorvane-cli demo-data [--draws N] [--seed S]";
     const ArgReader reader(args, {"--draws", "--seed"});
-    if (!reader.Ok() || !reader.Positional().empty()) {
-        return UsageError(err, reader.Ok() ? "unexpected argument" : reader.Error(), kUsage);
+    if (const std::string problem = ArgsProblem(reader); !problem.empty()) {
+        return UsageError(err, problem, kUsage);
     }
-    const int draws = IntArg(reader.Value("--draws").value_or("1500"));
-    const int seed = IntArg(reader.Value("--seed").value_or("1"));
+    const int draws = IntOption(reader, "--draws", 1500);
+    const int seed = IntOption(reader, "--seed", 1);
     if (draws < 0 || draws > 100000) {
         return UsageError(err, "--draws must be between 0 and 100000", kUsage);
     }

@@ -1,4 +1,4 @@
-#include <algorithm>
+#include <array>
 #include <ostream>
 
 #include "ArgReader.h"
@@ -16,19 +16,15 @@ constexpr const char* kBadRedSet = "红球必须是1到33之间的六个不同�
 
 TCodeRedArr RedSetOf(const std::vector<std::string>& words)
 {
-    TCodeRedArr reds{};
+    std::array<int, 6> numbers{};
     for (std::size_t i = 0; i < 6; ++i) {
-        const int n = IntArg(words[i]);
-        if (n < 1 || n > 33) {
-            throw UserError(kBadRedSet);
-        }
-        reds[i] = static_cast<std::uint8_t>(n);
+        numbers[i] = IntArg(words[i]);
     }
-    std::sort(reds.begin(), reds.end());
-    if (std::adjacent_find(reds.begin(), reds.end()) != reds.end()) {
+    const auto reds = ToCodeRedArr(numbers);
+    if (!reds) {
         throw UserError(kBadRedSet);
     }
-    return reds;
+    return *reds;
 }
 
 } // namespace

@@ -75,12 +75,8 @@ std::string PickText(const std::vector<int>& cells, int cellCount)
 int RunRecommendCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     const ArgReader reader(args, {"--data", "--repeat"});
-    if (!reader.Ok()) {
-        return UsageError(err, reader.Error(), kUsage);
-    }
-    if (reader.Positional().size() != 1) {
-        return UsageError(err, reader.Positional().empty() ? "KIND is required" : "unexpected argument",
-                          kUsage);
+    if (const std::string problem = ArgsProblem(reader, 1, "KIND is required"); !problem.empty()) {
+        return UsageError(err, problem, kUsage);
     }
     const std::string& name = reader.Positional().front();
     const std::vector<RecommendKind> kinds = Kinds();
@@ -93,7 +89,7 @@ int RunRecommendCommand(const std::vector<std::string>& args, std::ostream& out,
     if (kind == nullptr) {
         return UsageError(err, "unknown KIND " + name, kUsage);
     }
-    const int repeat = IntArg(reader.Value("--repeat").value_or("1"));
+    const int repeat = IntOption(reader, "--repeat", 1);
     if (repeat < 1 || repeat > kMaxRepeat) {
         return UsageError(err, "--repeat must be between 1 and " + std::to_string(kMaxRepeat), kUsage);
     }
@@ -103,9 +99,7 @@ int RunRecommendCommand(const std::vector<std::string>& args, std::ostream& out,
     Random random;
     for (int press = 0; press < repeat; ++press) {
         if (kind->Memo) {
-            for (const std::string& line : kind->Memo(history).Lines) {
-                out << line << '\n';
-            }
+            PrintLines(out, kind->Memo(history).Lines);
         } else {
             out << PickText(kind->Pick(history, random), kind->Cells) << '\n';
         }

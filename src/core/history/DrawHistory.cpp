@@ -1,6 +1,5 @@
 #include "history/DrawHistory.h"
 
-#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -34,24 +33,22 @@ bool ConvertLine(std::string_view line, TBeenCodesRec& rec)
     if (!year || !number || !blue || *blue < 1 || *blue > 16) {
         return false;
     }
-    std::array<int, 6> reds{};
+    std::array<int, 6> numbers{};
     for (std::size_t k = 0; k < 6; ++k) {
         const auto red = TryStrToInt(pieces[k + 1]);
-        if (!red || *red < 1 || *red > 33) {
+        if (!red) {
             return false;
         }
-        reds[k] = *red;
+        numbers[k] = *red;
     }
-    std::sort(reds.begin(), reds.end());
-    if (std::adjacent_find(reds.begin(), reds.end()) != reds.end()) {
+    const auto reds = ToCodeRedArr(numbers);
+    if (!reds) {
         return false;
     }
     rec.Year = *year;
     rec.Number = *number;
+    rec.Reds = *reds;
     rec.Blue = *blue;
-    for (std::size_t k = 0; k < 6; ++k) {
-        rec.Reds[k] = static_cast<std::uint8_t>(reds[k]);
-    }
     return true;
 }
 

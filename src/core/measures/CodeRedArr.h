@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace quorvane {
@@ -15,5 +16,9 @@ using TCodeRedArrArr = std::vector<TCodeRedArr>;
 using TNumFlags = std::array<bool, 34>;
 // Tail-flag table indexed by the last digit 0..9.
 using TTailFlags = std::array<bool, 10>;
+
+// Six numbers in any order as a red set (sorted ascending); std::nullopt unless they are six
+// distinct numbers in 1..33.
+std::optional<TCodeRedArr> ToCodeRedArr(std::array<int, 6> numbers);
 
 } // namespace quorvane

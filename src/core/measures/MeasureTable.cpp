@@ -2,22 +2,16 @@
 
 #include "measures/Layouts.h"
 #include "measures/Measures.h"
+#include "text/CheckedText.h"
 
 namespace quorvane {
 
 namespace {
 
-template <typename Container>
-std::string JoinNumbers(const Container& values)
+// A histogram or vector measure as its numbers joined by ",".
+template <std::size_t N> std::string JoinNumbers(const std::array<int, N>& values)
 {
-    std::string out;
-    for (const int v : values) {
-        if (!out.empty()) {
-            out += ',';
-        }
-        out += std::to_string(v);
-    }
-    return out;
+    return ValuesToText({values.begin(), values.end()}, ",");
 }
 
 } // namespace
@@ -25,7 +19,9 @@ std::string JoinNumbers(const Container& values)
 std::vector<MeasureValue> MeasureValuesOf(const TCodeRedArr& a, const TCodeRedArr* prev)
 {
     std::vector<MeasureValue> v;
-    const auto add = [&v](std::string name, int value) { v.push_back({std::move(name), std::to_string(value)}); };
+    const auto add = [&v](std::string name, int value) {
+        v.push_back({std::move(name), std::to_string(value)});
+    };
     add("SumOfCodeArr", SumOfCodeArr(a));
     add("AverageOfCodeArr", AverageOfCodeArr(a));
     add("TailSumOfCodeArr", TailSumOfCodeArr(a));

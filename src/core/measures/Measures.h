@@ -30,8 +30,6 @@ inline int PopCount(std::uint64_t v)
     return static_cast<int>((v * 0x0101010101010101ull) >> 56);
 }
 
-// Bit (n mod 10) for n = 0..33.
-
 // Bits n of the odd numbers 1..33.
 inline constexpr std::uint64_t kOddMask = 0x2AAAAAAAAull;
 

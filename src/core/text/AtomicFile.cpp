@@ -2,11 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sys/stat.h>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "text/UserError.h"
