@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "measures/Layouts.h"
 #include "measures/Measures.h"
 
 namespace quorvane {
@@ -33,7 +34,7 @@ const PositionChart kOddEven = {
     "O",
     "奇数个数",
     [](int red) { return red % 2 != 0; },
-    [](int blue) { return blue % 2 != 0; },
+    BlueIsOdd,
     OddNumOfCodeArr,
     {RGB(85, 209, 239), RGB(196, 163, 222), RGB(99, 228, 181), RGB(85, 209, 239), RGB(193, 149, 244),
      RGB(131, 228, 197), RGB(229, 89, 239), RGB(196, 163, 222)},
