@@ -9,9 +9,6 @@ namespace quorvane {
 
 namespace {
 
-// Tail trend cell colour for a count of 1, 2 and 3; a count of 4 stays uncoloured.
-constexpr std::array<TColor, 3> kTailCountColors = {RGB(193, 149, 244), RGB(225, 134, 100), RGB(255, 70, 52)};
-
 // One position chart: its letters, its classes and its colours.
 struct PositionChart
 {
@@ -151,8 +148,9 @@ BuildResult BuildTailTrendChart(TTrendGridModel& grid, const DrawHistory& histor
             const int c = hist[static_cast<std::size_t>(t)];
             if (c > 0) {
                 grid.SetValue(row, 8 + t, IntText(c));
+                // A count of 4 stays uncoloured.
                 if (c <= 3) {
-                    grid.SetCellColor(row, 8 + t, kTailCountColors[static_cast<std::size_t>(c - 1)]);
+                    grid.SetCellColor(row, 8 + t, kCountColors[static_cast<std::size_t>(c - 1)]);
                 }
                 totals[static_cast<std::size_t>(t)] += c;
             }
