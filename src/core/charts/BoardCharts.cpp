@@ -18,8 +18,9 @@ struct LineBoard
     int RowHeight;
     // Text of the number cell (col, row), "" for a blank cell.
     std::string (*LabelAt)(int col, int row);
-    // Board row and column of a red; false when the red has no cell.
-    bool (*CellOf)(int red, int& col, int& row);
+    // Board column and row of a red 1..33.
+    int (*ColOf)(int red);
+    int (*RowOf)(int red);
 };
 
 std::string SixLabel(int col, int row)
@@ -28,30 +29,10 @@ std::string SixLabel(int col, int row)
     return n <= 33 ? IntText(n) : std::string();
 }
 
-bool SixCell(int red, int& col, int& row)
-{
-    if (!IsRedNumber(red)) {
-        return false;
-    }
-    col = SixColOf(red);
-    row = SixRowOf(red);
-    return true;
-}
-
 std::string Tail3DLabel(int col, int row)
 {
     const int tail = row * 3 + col;
     return tail <= 9 ? IntText(tail) : std::string();
-}
-
-bool Tail3DCell(int red, int& col, int& row)
-{
-    if (!IsRedNumber(red)) {
-        return false;
-    }
-    col = Tail3DColOf(red);
-    row = Tail3DRowOf(red);
-    return true;
 }
 
 std::string TailLabel(int col, int row)
@@ -60,19 +41,9 @@ std::string TailLabel(int col, int row)
     return n > 0 ? IntText(n) : std::string();
 }
 
-bool TailCell(int red, int& col, int& row)
-{
-    if (!IsRedNumber(red)) {
-        return false;
-    }
-    col = TailColOf(red);
-    row = TailRowOf(red);
-    return true;
-}
-
-constexpr LineBoard kSixBoard = {6, 6, 20, 20, SixLabel, SixCell};
-constexpr LineBoard k3DBoard = {4, 3, 34, 30, Tail3DLabel, Tail3DCell};
-constexpr LineBoard kTailBoard = {6, 6, 20, 20, TailLabel, TailCell};
+constexpr LineBoard kSixBoard = {6, 6, 20, 20, SixLabel, SixColOf, SixRowOf};
+constexpr LineBoard k3DBoard = {4, 3, 34, 30, Tail3DLabel, Tail3DColOf, Tail3DRowOf};
+constexpr LineBoard kTailBoard = {6, 6, 20, 20, TailLabel, TailColOf, TailRowOf};
 
 // Sets the title and the place of the board of the i-th newest draw: requested bounds 200 x 200,
 // four boards per line.
@@ -120,9 +91,9 @@ BuildResult BuildLineBoards(const LineBoard& layout, std::vector<TTitledTableMod
         std::array<int, 6> rowCounts{};
         std::array<int, 6> colCounts{};
         for (const int red : draw.Reds) {
-            int c = 0;
-            int r = 0;
-            if (layout.CellOf(red, c, r)) {
+            if (IsRedNumber(red)) {
+                const int c = layout.ColOf(red);
+                const int r = layout.RowOf(red);
                 b.SetCellColor(c, r, kBoardDrawnColor);
                 ++rowCounts[static_cast<std::size_t>(r)];
                 ++colCounts[static_cast<std::size_t>(c)];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -25,6 +26,11 @@ struct BuildResult
 
     bool Ok() const { return Message.empty(); }
 };
+
+// Background of a count of 1, 2 and 3 in the count columns of the tail trend, the eleven-zone
+// columns of the zone distribution and the six-by-six row and column charts.
+inline constexpr std::array<TColor, 3> kCountColors = {RGB(193, 149, 244), RGB(225, 134, 100),
+                                                       RGB(255, 70, 52)};
 
 // Text of the footer's first cell.
 inline constexpr const char* kFooterCaption = "合计";

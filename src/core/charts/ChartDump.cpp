@@ -34,16 +34,22 @@ template <typename Widths> void AppendWidthsLine(std::string& out, const Widths&
     out += '\n';
 }
 
-void AppendCell(std::string& out, int row, int col, TColor color, const std::string& text)
+// The last two fields of a line, a colour and a text, and the line end.
+void AppendColorAndText(std::string& out, TColor color, const std::string& text)
 {
-    out += "cell";
-    AppendField(out, row);
-    AppendField(out, col);
     out += '\t';
     out += ColorText(color);
     out += '\t';
     AppendText(out, text);
     out += '\n';
+}
+
+void AppendCell(std::string& out, int row, int col, TColor color, const std::string& text)
+{
+    out += "cell";
+    AppendField(out, row);
+    AppendField(out, col);
+    AppendColorAndText(out, color, text);
 }
 
 // One "cell" line, row-major, for every cell whose text is not empty or whose colour is not
@@ -80,11 +86,7 @@ std::string DumpTrendGrid(const TTrendGridModel& grid)
         AppendField(out, h.FirstRow);
         AppendField(out, h.LastCol);
         AppendField(out, h.LastRow);
-        out += '\t';
-        out += ColorText(h.Color);
-        out += '\t';
-        AppendText(out, h.Text);
-        out += '\n';
+        AppendColorAndText(out, h.Color, h.Text);
     }
     AppendCells(out, grid.FColsCount, grid.FCellText, grid.FCellColor, NoColor);
     return out;
@@ -96,11 +98,7 @@ std::string DumpTitledTable(const TTitledTableModel& table)
     AppendField(out, table.FColsCount);
     AppendField(out, table.FRowCount);
     AppendField(out, table.FRowHeight);
-    out += '\t';
-    out += ColorText(table.FLineColor);
-    out += '\t';
-    AppendText(out, table.FTitle);
-    out += '\n';
+    AppendColorAndText(out, table.FLineColor, table.FTitle);
     AppendWidthsLine(out, table.FColWidthArr);
     AppendCells(out, table.FColsCount, table.FCellText, table.FCellColor, kWhite);
     return out;

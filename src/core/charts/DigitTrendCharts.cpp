@@ -2,14 +2,12 @@
 
 #include <array>
 
+#include "measures/Layouts.h"
 #include "measures/Measures.h"
 
 namespace quorvane {
 
 namespace {
-
-// Tail trend cell colour for a count of 1, 2 and 3; a count of 4 stays uncoloured.
-constexpr std::array<TColor, 3> kTailCountColors = {RGB(193, 149, 244), RGB(225, 134, 100), RGB(255, 70, 52)};
 
 // One position chart: its letters, its classes and its colours.
 struct PositionChart
@@ -33,7 +31,7 @@ const PositionChart kOddEven = {
     "O",
     "奇数个数",
     [](int red) { return red % 2 != 0; },
-    [](int blue) { return blue % 2 != 0; },
+    BlueIsOdd,
     OddNumOfCodeArr,
     {RGB(85, 209, 239), RGB(196, 163, 222), RGB(99, 228, 181), RGB(85, 209, 239), RGB(193, 149, 244),
      RGB(131, 228, 197), RGB(229, 89, 239), RGB(196, 163, 222)},
@@ -150,8 +148,9 @@ BuildResult BuildTailTrendChart(TTrendGridModel& grid, const DrawHistory& histor
             const int c = hist[static_cast<std::size_t>(t)];
             if (c > 0) {
                 grid.SetValue(row, 8 + t, IntText(c));
+                // A count of 4 stays uncoloured.
                 if (c <= 3) {
-                    grid.SetCellColor(row, 8 + t, kTailCountColors[static_cast<std::size_t>(c - 1)]);
+                    grid.SetCellColor(row, 8 + t, kCountColors[static_cast<std::size_t>(c - 1)]);
                 }
                 totals[static_cast<std::size_t>(t)] += c;
             }

@@ -12,20 +12,28 @@ namespace {
 constexpr TColor kRedSeriesColor = RGB(255, 98, 84);
 constexpr TColor kBlueSeriesColor = RGB(0, 0, 255);
 
-// Fills a one-series chart with counts[1 .. counts.size() - 1], labelled 1 .. , and sets its scale
-// so that the largest count fills FGridStep x FGridCount pixels.
-void FillCountBars(TBarChartModel& bars, const std::vector<int>& counts, TColor series, int barWidth, int gap,
-                   int minGridCount)
+// Lays out a one-series chart of the groups 1 .. counts.size() - 1 (font 11, the given series
+// colours), labels group v "v", gives it the bar counts[v] and returns the largest count.
+int WriteCountBars(TBarChartModel& bars, const std::vector<int>& counts, const std::vector<TColor>& colours)
 {
     const int groups = static_cast<int>(counts.size()) - 1;
     bars.FFontSize = 11;
-    bars.SetBars(groups + 1, 2, {series, series});
+    bars.SetBars(groups + 1, 2, colours);
     int largest = 0;
     for (int v = 1; v <= groups; ++v) {
         bars.SetValue(v, 0, IntText(v));
         bars.SetValue(v, 1, IntText(counts[static_cast<std::size_t>(v)]));
         largest = std::max(largest, counts[static_cast<std::size_t>(v)]);
     }
+    return largest;
+}
+
+// Fills a one-series chart with counts[1 .. counts.size() - 1], labelled 1 .. , and sets its scale
+// so that the largest count fills FGridStep x FGridCount pixels.
+void FillCountBars(TBarChartModel& bars, const std::vector<int>& counts, TColor series, int barWidth, int gap,
+                   int minGridCount)
+{
+    const int largest = WriteCountBars(bars, counts, {series, series});
     bars.FBarWidth = barWidth;
     bars.FGap = gap;
     bars.FGridStep = 20;
@@ -98,14 +106,7 @@ BuildResult BuildZoneSumFrequencyChart(TBarChartModel& bars, const DrawHistory& 
             ++counts[static_cast<std::size_t>(sum)];
         }
     }
-    bars.FFontSize = 11;
-    bars.SetBars(values, 2, {RGB(0, 0, 255), kRedSeriesColor});
-    int largest = 0;
-    for (int v = 1; v < values; ++v) {
-        bars.SetValue(v, 0, IntText(v));
-        bars.SetValue(v, 1, IntText(counts[static_cast<std::size_t>(v)]));
-        largest = std::max(largest, counts[static_cast<std::size_t>(v)]);
-    }
+    const int largest = WriteCountBars(bars, counts, {kBlueSeriesColor, kRedSeriesColor});
     const int top = (std::max(10, largest) + 9) / 10 * 10;
     bars.FBarWidth = 8;
     bars.FGap = 4;

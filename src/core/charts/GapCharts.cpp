@@ -54,14 +54,7 @@ BuildResult BuildGapTrendChart(TTrendGridModel& grid, const DrawHistory& history
         const TBeenCodesRec& draw = NewestDraw(history, i);
         const int row = i + 2;
         WriteDrawColumns(grid, row, draw);
-        std::array<int, 12> sizes{};
-        for (int k = 0; k < 5; ++k) {
-            const int gap =
-                draw.Reds[static_cast<std::size_t>(k + 1)] - draw.Reds[static_cast<std::size_t>(k)];
-            if (gap >= 2 && gap <= 11) {
-                ++sizes[static_cast<std::size_t>(gap)];
-            }
-        }
+        const auto sizes = GapHistOfCodeArr(draw.Reds);
         for (int s = 2; s <= 11; ++s) {
             const int c = sizes[static_cast<std::size_t>(s)];
             if (c > 0) {

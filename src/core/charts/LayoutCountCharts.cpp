@@ -26,7 +26,7 @@ struct CountStyle
 };
 
 constexpr CountStyle kSixStyle = {
-    66, 28, 32, false, {RGB(193, 149, 244), RGB(225, 134, 100), RGB(255, 70, 52)}, false, kFooterGrey,
+    66, 28, 32, false, kCountColors, false, kFooterGrey,
 };
 constexpr CountStyle kTailLayoutStyle = {
     70, 32, 40, true, {RGB(193, 149, 244), RGB(241, 166, 116), RGB(255, 70, 52)}, true, RGB(170, 170, 170),

@@ -59,6 +59,15 @@ std::string AverageIntervalText(int draws, int total)
     return buf;
 }
 
+// Heads of columns 1-8 of both kinds of table, over the texts of StatisticTexts.
+const std::vector<std::string>& StatisticHeads()
+{
+    static const std::vector<std::string> kHeads = {
+        "遗漏值",   "最大间隔",         "平均间隔",         "最多连续",
+        "出现总数", "20期出\r\n现次数", "50期出\r\n现次数", "100期出\r\n现次数"};
+    return kHeads;
+}
+
 // The texts of value v's statistics, columns 1-8 of a table: omission, its maximum, the average
 // interval, the longest run, the total and the last-20, -50 and -100 counts.
 std::vector<std::string> StatisticTexts(const OmissionStats& s, std::size_t v, int draws)
@@ -69,22 +78,14 @@ std::vector<std::string> StatisticTexts(const OmissionStats& s, std::size_t v, i
 }
 
 // Writes `label` and `texts` into a row from column 0 on, every cell in `color`.
-void WriteBodyRow(TTitledTableModel& table, int row, std::string label, const std::vector<std::string>& texts,
-                  TColor color)
+void WriteRow(TTitledTableModel& table, int row, std::string label, const std::vector<std::string>& texts,
+              TColor color)
 {
     table.SetValue(0, row, std::move(label));
     table.SetCellColor(0, row, color);
     for (std::size_t c = 0; c < texts.size(); ++c) {
         table.SetValue(static_cast<int>(c + 1), row, texts[c]);
         table.SetCellColor(static_cast<int>(c + 1), row, color);
-    }
-}
-
-void WriteHeadRow(TTitledTableModel& table, const std::vector<const char*>& heads)
-{
-    for (std::size_t c = 0; c < heads.size(); ++c) {
-        table.SetValue(static_cast<int>(c), 0, heads[c]);
-        table.SetCellColor(static_cast<int>(c), 0, kOmissionHeadColor);
     }
 }
 
@@ -96,10 +97,9 @@ void FillNumberTable(TTitledTableModel& table, const char* title, int values, TC
     table.FLineColor = kBlack;
     table.SetGrid(9, values, std::vector<std::int32_t>(9, 64));
     table.FRowHeight = 32;
-    WriteHeadRow(table, {"号码", "遗漏值", "最大间隔", "平均间隔", "最多连续", "出现总数", "20期出\r\n现次数",
-                         "50期出\r\n现次数", "100期出\r\n现次数"});
+    WriteRow(table, 0, "号码", StatisticHeads(), kOmissionHeadColor);
     for (int v = 1; v < values; ++v) {
-        WriteBodyRow(table, v, IntText(v), StatisticTexts(s, static_cast<std::size_t>(v), draws), body);
+        WriteRow(table, v, IntText(v), StatisticTexts(s, static_cast<std::size_t>(v), draws), body);
     }
 }
 
@@ -178,13 +178,14 @@ BuildResult BuildZoneSumOmissionTable(std::vector<TTitledTableModel>& tables, co
     table.FLineColor = kBlack;
     table.SetGrid(10, values, std::vector<std::int32_t>(10, 64));
     table.FRowHeight = 24;
-    WriteHeadRow(table, {"和值", "遗漏值", "最大间隔", "平均间隔", "最多连续", "出现总数", "20期出\r\n现次数",
-                         "50期出\r\n现次数", "100期出\r\n现次数", "后续和值"});
+    std::vector<std::string> heads = StatisticHeads();
+    heads.push_back("后续和值");
+    WriteRow(table, 0, "和值", heads, kOmissionHeadColor);
     for (int v = 0; v + 1 < values; ++v) {
         const auto i = static_cast<std::size_t>(v);
         std::vector<std::string> texts = StatisticTexts(stats, i, draws);
         texts.push_back(follower[i] < 0 ? std::string("-") : IntText(follower[i]));
-        WriteBodyRow(table, v + 1, IntText(v), texts, kOmissionRedBodyColor);
+        WriteRow(table, v + 1, IntText(v), texts, kOmissionRedBodyColor);
     }
     table.FPlacement = TPlacement{};
     table.FPlacement.Width = 576;

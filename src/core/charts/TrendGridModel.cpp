@@ -5,10 +5,6 @@
 
 namespace quorvane {
 
-namespace {
-const std::string kEmptyText;
-} // namespace
-
 void TTrendGridModel::Clear()
 {
     IndexErrorHook hook = std::move(OnIndexError);
@@ -60,12 +56,6 @@ std::string TTrendGridModel::GetValue(std::int32_t row, std::int32_t col) const
 {
     const std::int64_t i = IndexOf(row, col, kGetValueColError, kGetValueRowError);
     return i >= 0 ? FCellText[static_cast<std::size_t>(i)] : std::string();
-}
-
-const std::string& TTrendGridModel::ValueRef(std::int32_t row, std::int32_t col) const
-{
-    const std::int64_t i = IndexOf(row, col, kGetValueColError, kGetValueRowError);
-    return i >= 0 ? FCellText[static_cast<std::size_t>(i)] : kEmptyText;
 }
 
 void TTrendGridModel::SetCellColor(std::int32_t row, std::int32_t col, TColor color)

@@ -96,8 +96,6 @@ public:
     // Stores a cell text; "" clears it.
     void SetValue(std::int32_t row, std::int32_t col, std::string text);
     std::string GetValue(std::int32_t row, std::int32_t col) const;
-    // Read access without a copy; "" outside the grid.
-    const std::string& ValueRef(std::int32_t row, std::int32_t col) const;
 
     void SetCellColor(std::int32_t row, std::int32_t col, TColor color);
     TColor GetCellColor(std::int32_t row, std::int32_t col) const;

@@ -30,8 +30,6 @@ constexpr std::array<Partition, 4> kPartitions = {{
 }};
 
 constexpr int kElevenFirstCol = 26;
-// 11-zone cell colour by count 1, 2, 3 (count 0 stays uncoloured).
-constexpr std::array<TColor, 3> kElevenColors = {RGB(193, 149, 244), RGB(225, 134, 100), RGB(255, 70, 52)};
 
 // Footer totals of columns up to this one are written even when 0; later columns only above 0.
 constexpr int kLastAlwaysTotalCol = 21;
@@ -97,7 +95,7 @@ BuildResult BuildZoneDistributionChart(TTrendGridModel& grid, const DrawHistory&
             const int col = kElevenFirstCol + z - 1;
             if (c > 0) {
                 grid.SetValue(row, col, IntText(c));
-                grid.SetCellColor(row, col, kElevenColors[static_cast<std::size_t>(c > 3 ? 2 : c - 1)]);
+                grid.SetCellColor(row, col, kCountColors[static_cast<std::size_t>(c > 3 ? 2 : c - 1)]);
                 totals[static_cast<std::size_t>(col)] += c;
             }
         }
