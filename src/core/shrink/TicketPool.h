@@ -41,6 +41,15 @@ constexpr std::array<std::array<std::int32_t, 35>, 6> MakeOrdinalOffsets()
 
 inline constexpr std::array<std::array<std::int32_t, 7>, 34> kChoose = detail::MakeChooseTable();
 
+// C(n, k) for 0 <= n <= 33 from kChoose; 0 for k outside 0..min(n, 6).
+inline std::int32_t Binomial(int n, int k)
+{
+    if (k < 0 || k > n || k > 6) {
+        return 0;
+    }
+    return kChoose[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
+}
+
 // kOrdinalOffsets[p][n]: the pool entries whose number at position p (0..5) is below n, among
 // those that share the numbers before p: the sum of C(33 - m, 5 - p) over m = 1..n-1. A red set's
 // ordinal is the sum over p of kOrdinalOffsets[p][t[p]] - kOrdinalOffsets[p][t[p - 1] + 1], with
