@@ -2,7 +2,6 @@
 
 #include "measures/Measures.h"
 #include "shrink/ShrinkCaptions.h"
-#include "shrink/Survivors.h"
 #include "text/FormatNumbers.h"
 #include "text/IntConvert.h"
 #include "text/SplitText.h"
