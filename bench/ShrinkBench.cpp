@@ -32,7 +32,7 @@ std::vector<std::string> ReferenceRun(const ShrinkConditions& c, const DrawHisto
     flags.assign(pool.size(), 1);
     reference::RunAllStages(c, history, pool, flags);
     std::vector<std::string> lines;
-    if (CountSurvivors(flags) <= 19999) {
+    if (CountSurvivors(flags) <= kShrinkListLimit) {
         FormatSurvivorLines(pool, flags, lines);
     }
     return lines;

@@ -6,6 +6,7 @@
 
 #include "measures/Measures.h"
 #include "recommend/Frequency.h"
+#include "shrink/ShrinkCaptions.h"
 #include "text/UserError.h"
 
 namespace quorvane {
@@ -18,7 +19,8 @@ constexpr std::array<int, 10> kTailTieOrder{1, 0, 2, 3, 4, 5, 6, 7, 8, 9};
 
 constexpr int kOddEvenMinDraws = 198;
 constexpr int kOddEvenFirstBack = 99;
-constexpr std::array<const char*, 6> kOddEvenRatios{"0:6", "1:5", "2:4", "3:3", "4:2", "5:1"};
+// The recommendation names one of the first six ratio captions, "0:6" .. "5:1".
+constexpr std::size_t kOddEvenRatioCount = 6;
 
 // The highest sum a zone can reach: its six largest numbers, 28..33 in zone 3.
 constexpr int kMaxZoneSum = 183;
@@ -125,7 +127,7 @@ RecommendResult OddEvenRecommend(const DrawHistory& history)
     result.Lines.emplace_back("奇偶比推荐(共3组):");
     for (std::size_t c = 0; c < 3; ++c) {
         const int odd = OddNumOfCodeArr(DrawBack(history, kOddEvenFirstBack + c).Reds);
-        result.Lines.emplace_back(kOddEvenRatios[static_cast<std::size_t>((odd + 2) % 6)]);
+        result.Lines.push_back(RatioCaptions()[static_cast<std::size_t>(odd + 2) % kOddEvenRatioCount]);
     }
     return result;
 }

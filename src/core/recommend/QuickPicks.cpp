@@ -28,20 +28,6 @@ std::vector<int> CellsAtPositions(const std::array<int, N>& ranking, int first, 
     return cells;
 }
 
-std::vector<int> RandomPick(Random& random, int cellCount, int wanted)
-{
-    std::vector<int> cells;
-    std::vector<bool> checked(static_cast<std::size_t>(cellCount), false);
-    for (int attempt = 0; attempt < kRandomAttempts && static_cast<int>(cells.size()) < wanted; ++attempt) {
-        const int cell = random.Next(cellCount);
-        if (!checked[static_cast<std::size_t>(cell)]) {
-            checked[static_cast<std::size_t>(cell)] = true;
-            cells.push_back(cell);
-        }
-    }
-    return cells;
-}
-
 } // namespace
 
 std::vector<int> ExpertRedPick(const DrawHistory& history)
@@ -58,12 +44,12 @@ std::vector<int> ExpertBluePick(const DrawHistory& history)
 
 std::vector<int> RandomRedPick(Random& random)
 {
-    return RandomPick(random, 33, 22);
+    return DrawDistinct(random, 33, 22, kRandomAttempts);
 }
 
 std::vector<int> RandomBluePick(Random& random)
 {
-    return RandomPick(random, 16, 8);
+    return DrawDistinct(random, 16, 8, kRandomAttempts);
 }
 
 std::vector<int> FirstTwelvePick()

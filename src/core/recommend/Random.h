@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace quorvane {
 
@@ -41,5 +43,25 @@ private:
 
     std::uint32_t m_state = 0;
 };
+
+// Up to `attempts` draws of random.Next(range), each value not drawn before kept, until `wanted`
+// are kept; the kept values in the order they were drawn. Next(range) equals
+// trunc(NextReal() * range) for the same step.
+inline std::vector<int> DrawDistinct(Random& random, int range, int wanted, int attempts)
+{
+    std::vector<int> kept;
+    if (range <= 0) {
+        return kept;
+    }
+    std::vector<bool> seen(static_cast<std::size_t>(range), false);
+    for (int attempt = 0; attempt < attempts && static_cast<int>(kept.size()) < wanted; ++attempt) {
+        const int value = random.Next(range);
+        if (!seen[static_cast<std::size_t>(value)]) {
+            seen[static_cast<std::size_t>(value)] = true;
+            kept.push_back(value);
+        }
+    }
+    return kept;
+}
 
 } // namespace quorvane

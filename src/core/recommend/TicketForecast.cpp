@@ -17,15 +17,6 @@ constexpr int kColdFirstPosition = 20;
 constexpr int kSingleDraws = 40;
 constexpr std::array<int, 3> kSingleGroupSizes{100, 200, 500};
 
-// C(n, k) for 0 <= n <= 33, from the pool's table; 0 for k outside 0..min(n, 6).
-std::int32_t Binomial(int n, int k)
-{
-    if (k < 0 || k > n || k > 6) {
-        return 0;
-    }
-    return kChoose[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
-}
-
 // Counts the qualifying completions of a partial ticket from the numbers above its last one.
 class QualifyingCounter final
 {

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdint>
 
-#include "shrink/Survivors.h"
 #include "text/FormatNumbers.h"
 #include "text/UserError.h"
 

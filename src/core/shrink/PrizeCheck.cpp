@@ -2,7 +2,7 @@
 
 #include "measures/Measures.h"
 #include "shrink/ShrinkCaptions.h"
-#include "shrink/Survivors.h"
+#include "text/CheckedText.h"
 #include "text/FormatNumbers.h"
 #include "text/IntConvert.h"
 #include "text/SplitText.h"
@@ -136,10 +136,8 @@ std::vector<std::string> BlueReport(const PrizeAnswer& answer, const TCheckCells
         }
     }
     const auto b = static_cast<std::int64_t>(checked.size());
-    std::string blueList;
-    for (std::size_t k = 0; k < checked.size(); ++k) {
-        blueList += (k > 0 ? "," : "") + captions[checked[k]];
-    }
+    const std::string blueList = CheckedToText(
+        captions, std::vector<std::uint8_t>(blues.begin(), blues.end()), ",", CaptionTrim::None);
 
     std::vector<std::string> lines = ReportHead(answer);
     lines.push_back("红球号码总共" + std::to_string(survivors) + "注, 蓝球选择" + std::to_string(b) + "个.");

@@ -13,13 +13,8 @@ constexpr int kMaxDraws = 1001;
 std::string RandomReferenceLine(Random& random, int k)
 {
     std::array<bool, 34> kept{};
-    int count = 0;
-    for (int draw = 0; draw < kMaxDraws && count < k; ++draw) {
-        const int n = static_cast<int>(random.NextReal() * 33) + 1;
-        if (!kept[static_cast<std::size_t>(n)]) {
-            kept[static_cast<std::size_t>(n)] = true;
-            ++count;
-        }
+    for (const int cell : DrawDistinct(random, 33, k, kMaxDraws)) {
+        kept[static_cast<std::size_t>(cell) + 1] = true;
     }
     std::string line;
     for (int n = 1; n <= 33; ++n) {

@@ -1,6 +1,5 @@
 #include "shrink/ResultExport.h"
 
-#include "shrink/Survivors.h"
 #include "text/AtomicFile.h"
 #include "text/Encoding.h"
 
@@ -9,9 +8,9 @@ namespace quorvane {
 std::vector<std::string> ExportLines(const TicketPool& pool, const SurvivorFlags& flags)
 {
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(CountPoolSurvivors(pool, flags)) / 5 + 3);
-    lines.push_back("缩水结果有" + std::to_string(CountPoolSurvivors(pool, flags)) + "注号码");
-    // FormatSurvivorLines stops at the shorter of pool and flags, as CountPoolSurvivors does.
+    const std::int32_t survivors = CountPoolSurvivors(pool, flags);
+    lines.reserve(static_cast<std::size_t>(survivors) / 5 + 3);
+    lines.push_back("缩水结果有" + std::to_string(survivors) + "注号码");
     FormatSurvivorLines(pool, flags, lines);
     return lines;
 }

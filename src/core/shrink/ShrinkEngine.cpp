@@ -28,16 +28,12 @@ constexpr std::array<std::array<std::uint8_t, 8>, 256> MakeFlagBytes()
 }
 constexpr auto kFlagBytes = MakeFlagBytes();
 
-// The numbers with each tail digit set, indexed by a digit set (bit d).
+// NumbersWithTails of every digit set (bit d).
 std::array<std::uint64_t, 1024> MakeDigitNumbers()
 {
     std::array<std::uint64_t, 1024> t{};
     for (unsigned digits = 0; digits < 1024; ++digits) {
-        for (int n = 1; n <= 33; ++n) {
-            if ((digits >> (n % 10)) & 1u) {
-                t[digits] |= 1ull << n;
-            }
-        }
+        t[digits] = NumbersWithTails(digits);
     }
     return t;
 }

@@ -258,7 +258,7 @@ const PartitionLayout& LayoutOf(PartitionKind kind)
 const PartitionLayout& LayoutOf(HitKind kind)
 {
     static const std::array<PartitionLayout, static_cast<std::size_t>(HitKind::Count)> layouts{
-        MakeLayout(6, [](int n) { return (n - 1) / 6; }),
+        MakeLayout(6, [](int n) { return ZoneOf(6, n) - 1; }),
         MakeLayout(6, [](int n) { return n % 6; }),
         MakeLayout(5, [](int n) { return n % 10 % 5; }),
     };

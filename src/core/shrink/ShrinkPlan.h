@@ -22,6 +22,18 @@ namespace quorvane {
 // Bits 1..33.
 inline constexpr std::uint64_t kAllNumbers = 0x3FFFFFFFEull;
 
+// The numbers 1..33 whose tail (n mod 10) is in the digit set (bit d).
+inline std::uint64_t NumbersWithTails(unsigned digits)
+{
+    std::uint64_t mask = 0;
+    for (int n = 1; n <= 33; ++n) {
+        if ((digits >> (n % 10)) & 1u) {
+            mask |= 1ull << n;
+        }
+    }
+    return mask;
+}
+
 // The ticket's count of numbers in Numbers must be in Allowed.
 struct GroupTest
 {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "measures/Measures.h"
 #include "shrink/ShrinkPlan.h"
 
 // The compiler of the shrink plan, shared by its two source files: ShrinkPlan.cpp holds the
@@ -50,18 +51,6 @@ inline std::uint64_t ParityBits(int item)
 {
     constexpr std::uint64_t odd = 0xAAAAAAAAAAAAAAAAull;
     return item == 1 ? odd : item == 2 ? ~odd : ~0ull;
-}
-
-// The numbers whose tail is in the digit set.
-inline std::uint64_t NumbersWithTails(unsigned digits)
-{
-    std::uint64_t mask = 0;
-    for (int n = 1; n <= 33; ++n) {
-        if ((digits >> (n % 10)) & 1u) {
-            mask |= 1ull << n;
-        }
-    }
-    return mask;
 }
 
 inline std::uint64_t NumbersWhere(bool (*pred)(int))
@@ -162,26 +151,13 @@ private:
 
     void FaultTolerantStage();
 
-    static std::uint64_t OddNumbers()
-    {
-        return NumbersWhere([](int n) { return n % 2 != 0; });
-    }
+    static std::uint64_t OddNumbers() { return detail::kOddMask; }
     static std::uint64_t BigNumbers()
     {
         return NumbersWhere([](int n) { return n > 17; });
     }
     static std::uint64_t BigTailNumbers() { return NumbersWithTails(0x3E0); }
-    static std::uint64_t PrimeNumbers()
-    {
-        return NumbersWhere([](int n) {
-            for (int d = 2; d < n; ++d) {
-                if (n % d == 0) {
-                    return false;
-                }
-            }
-            return true;
-        });
-    }
+    static std::uint64_t PrimeNumbers() { return detail::kPrimeMask; }
 
     const ShrinkConditions& m_c;
     const DrawHistory& m_history;

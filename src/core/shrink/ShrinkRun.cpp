@@ -18,8 +18,6 @@ constexpr const char* kCountSuffix = "注号码";
 constexpr const char* kBlueLinePrefix = "选择的蓝球：";
 constexpr const char* kResultCountPrefix = "缩水结果为总共";
 constexpr const char* kTooManyLine = "缩水结果超过20000注号码，忽略显示.";
-// Above this count the tickets are not listed.
-constexpr std::int32_t kListLimit = 19999;
 // The bar advances this much per sweep of the pool.
 constexpr int kProgressPerSweep = 110;
 
@@ -60,7 +58,7 @@ std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const Dra
     lines.emplace_back();
     const std::int32_t survivors = CountSurvivors(flags);
     lines.push_back(kResultCountPrefix + std::to_string(survivors) + kCountSuffix);
-    if (survivors > kListLimit) {
+    if (survivors > kShrinkListLimit) {
         lines.push_back(kTooManyLine);
     } else {
         FormatSurvivorLines(pool, flags, lines);

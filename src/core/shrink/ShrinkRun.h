@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -17,6 +18,9 @@ namespace quorvane {
 // The progress window: its title and the maximum of its bar.
 inline constexpr const char* kShrinkProgressTitle = "正在进行缩水计算...";
 inline constexpr int kShrinkProgressMaximum = 3740;
+
+// The result memo lists the tickets only up to this many survivors.
+inline constexpr std::int32_t kShrinkListLimit = 19999;
 
 // The local date and time for the first result line.
 using LocalClock = std::function<std::tm()>;

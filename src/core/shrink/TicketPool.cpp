@@ -64,23 +64,26 @@ std::int32_t CountSurvivors(const SurvivorFlags& flags)
     return n;
 }
 
+std::int32_t CountPoolSurvivors(const TicketPool& pool, const SurvivorFlags& flags)
+{
+    std::int32_t n = 0;
+    ForEachSurvivor(pool, flags, [&n](const TCodeRedArr&) { ++n; });
+    return n;
+}
+
 void FormatSurvivorLines(const TicketPool& pool, const SurvivorFlags& flags, std::vector<std::string>& lines)
 {
     std::string line;
     int onLine = 0;
-    const std::size_t count = pool.size() < flags.size() ? pool.size() : flags.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (flags[i] != 1) {
-            continue;
-        }
-        AppendTicket(line, pool[i]);
+    ForEachSurvivor(pool, flags, [&](const TCodeRedArr& ticket) {
+        AppendTicket(line, ticket);
         line += ", ";
         if (++onLine == 5) {
             lines.push_back(std::move(line));
             line.clear();
             onLine = 0;
         }
-    }
+    });
     if (onLine > 0) {
         lines.push_back(std::move(line));
     }

@@ -41,6 +41,15 @@ constexpr std::array<std::array<std::int32_t, 35>, 6> MakeOrdinalOffsets()
 
 inline constexpr std::array<std::array<std::int32_t, 7>, 34> kChoose = detail::MakeChooseTable();
 
+// C(n, k) for 0 <= n <= 33 from kChoose; 0 for k outside 0..min(n, 6).
+inline std::int32_t Binomial(int n, int k)
+{
+    if (k < 0 || k > n || k > 6) {
+        return 0;
+    }
+    return kChoose[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
+}
+
 // kOrdinalOffsets[p][n]: the pool entries whose number at position p (0..5) is below n, among
 // those that share the numbers before p: the sum of C(33 - m, 5 - p) over m = 1..n-1. A red set's
 // ordinal is the sum over p of kOrdinalOffsets[p][t[p]] - kOrdinalOffsets[p][t[p - 1] + 1], with
@@ -67,9 +76,26 @@ std::int32_t OrdinalOfTicket(const TCodeRedArr& reds);
 // Entries of the flags equal to 1.
 std::int32_t CountSurvivors(const SurvivorFlags& flags);
 
-// Appends the surviving tickets in pool order: five tickets to a line, each written with
-// FormatTicket and followed by ", " (also after the fifth); a last shorter line if any remain;
-// then one empty line.
+// The result commands (export, prize check, level shrink) read the last run's result through the
+// functions below, which count only flags that have an entry in the pool: flags beyond the end of
+// the pool (left by a forecast that rebuilt the flags before any run) are not survivors.
+
+// Calls fn(const TCodeRedArr&) for every survivor with a pool entry, in pool order.
+template <typename Fn> void ForEachSurvivor(const TicketPool& pool, const SurvivorFlags& flags, Fn&& fn)
+{
+    const std::size_t count = pool.size() < flags.size() ? pool.size() : flags.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (flags[i] == 1) {
+            fn(pool[i]);
+        }
+    }
+}
+
+// Survivors that have an entry in the pool.
+std::int32_t CountPoolSurvivors(const TicketPool& pool, const SurvivorFlags& flags);
+
+// Appends the survivors in pool order: five tickets to a line, each written with FormatTicket and
+// followed by ", " (also after the fifth); a last shorter line if any remain; then one empty line.
 void FormatSurvivorLines(const TicketPool& pool, const SurvivorFlags& flags, std::vector<std::string>& lines);
 
 } // namespace quorvane
