@@ -11,6 +11,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/MainForm.h"
+#include "app/QtText.h"
 
 namespace quorvane::gui {
 
@@ -29,9 +30,9 @@ struct TCommandSpec
 
 QAction* NewCommand(TMainForm* form, const TCommandSpec& command, QObject* parent)
 {
-    auto* action = new QAction(QString::fromUtf8(command.Caption), parent);
-    action->setObjectName(QString::fromUtf8(command.Name));
-    const QString hint = QString::fromUtf8(command.Hint);
+    auto* action = new QAction(ToQ(command.Caption), parent);
+    action->setObjectName(ToQ(command.Name));
+    const QString hint = ToQ(command.Hint);
     action->setStatusTip(hint);
     action->setToolTip(hint.isEmpty() ? action->text() : hint);
     if (command.Icon != QStyle::SP_CustomBase) {
@@ -126,7 +127,7 @@ void TMainForm::CreateToolBar()
         QAction* action = NewCommand(this, command, MainTbr);
         action->setObjectName(action->objectName() + QStringLiteral("Action"));
         MainTbr->addAction(action);
-        MainTbr->widgetForAction(action)->setObjectName(QString::fromUtf8(command.Name));
+        MainTbr->widgetForAction(action)->setObjectName(ToQ(command.Name));
     }
 }
 

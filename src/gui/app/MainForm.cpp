@@ -180,7 +180,7 @@ void TMainForm::HelpMenuTopicClick()
 
 void TMainForm::HelpMenuWebSiteClick()
 {
-    m_dialogs->OpenUrl(QUrl(QString::fromUtf8(kSupportWebSite)));
+    m_dialogs->OpenUrl(QUrl(ToQ(kSupportWebSite)));
 }
 
 void TMainForm::HelpMenuAboutClick()
@@ -202,7 +202,7 @@ void TMainForm::ShowPredictView()
 
 void TMainForm::PrintList(const QStringList& lines)
 {
-    PrintLines(*m_dialogs, QString::fromUtf8(kPrintJobTitle), lines, kPrintFontSize);
+    PrintLines(*m_dialogs, ToQ(kPrintJobTitle), lines, kPrintFontSize);
 }
 
 void TMainForm::ShowTextWindow(const QString& caption, const QStringList& lines)
