@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "GridTestSupport.h"
+#include "ScriptedDialogs.h"
+#include "app/ErrorReport.h"
 
 using quorvane::NoColor;
 using quorvane::RGB;
@@ -119,6 +121,17 @@ TEST(H2Net, IndexErrorsAreReportedAndIgnored)
     grid.Model().GetValue(4, 0);
     EXPECT_EQ(messages,
               (std::vector<std::string>{"SetValue x>=FColsCount ", "GetValue y>=FDynRows+FFixRowCount "}));
+}
+
+TEST(H2Net, IndexErrorsShowInAMessageBoxOfTheDialogService)
+{
+    quorvane::gui::test::TScriptedDialogs dialogs;
+    quorvane::gui::SetErrorDialogs(&dialogs);
+    dialogs.ExpectMessage(QStringLiteral("SetValue x>=FColsCount "));
+    TH2Net grid;
+    FillChart(grid.Model(), 3);
+    grid.Model().SetValue(0, 3, "x");
+    quorvane::gui::SetErrorDialogs(nullptr);
 }
 
 TEST(H2Net, PaintsCellColoursHeaderAndLines)
