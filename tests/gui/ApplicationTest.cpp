@@ -8,6 +8,7 @@
 
 #include "ScriptedDialogs.h"
 #include "app/ErrorReport.h"
+#include "controls/InterfaceFont.h"
 #include "text/UserError.h"
 
 namespace quorvane::gui::test {
@@ -54,7 +55,7 @@ TEST(Application, ShowsAnEscapedErrorAndKeepsRunning)
 TEST(Application, UsesTheProgramFont)
 {
     EXPECT_EQ(QApplication::font().pixelSize(), 14);
-    EXPECT_EQ(QApplication::font().families(), ProgramFont().families());
+    EXPECT_EQ(QApplication::font().families(), InterfaceFont().families());
 }
 
 } // namespace

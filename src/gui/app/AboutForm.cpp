@@ -8,6 +8,7 @@
 
 #include "app/Dialogs.h"
 #include "app/MainForm.h"
+#include "app/QtText.h"
 
 namespace quorvane::gui {
 
@@ -30,7 +31,7 @@ TAboutForm::TAboutForm(IDialogs& dialogs, QWidget* parent)
     VersionLbl->setObjectName(QStringLiteral("VersionLbl"));
     DateLbl = new QLabel(QStringLiteral("发行日期:2010年10月"), this);
     DateLbl->setObjectName(QStringLiteral("DateLbl"));
-    const QString site = QString::fromUtf8(kSupportWebSite);
+    const QString site = ToQ(kSupportWebSite);
     WebLbl = new QLabel(QStringLiteral("技术支持: <a href=\"%1\">%1</a>").arg(site.toHtmlEscaped()), this);
     WebLbl->setObjectName(QStringLiteral("WebLbl"));
     WebLbl->setTextFormat(Qt::RichText);
@@ -38,7 +39,7 @@ TAboutForm::TAboutForm(IDialogs& dialogs, QWidget* parent)
     WebLbl->setOpenExternalLinks(false);
     connect(WebLbl, &QLabel::linkActivated, this,
             [&dialogs](const QString& link) { dialogs.OpenUrl(QUrl(link)); });
-    auto* mail = new QLabel(QStringLiteral("电子邮件: ") + QString::fromUtf8(kSupportContact), this);
+    auto* mail = new QLabel(QStringLiteral("电子邮件: ") + ToQ(kSupportContact), this);
     mail->setObjectName(QStringLiteral("MailLbl"));
 
     CloseBt = new QPushButton(QStringLiteral("关闭"), this);

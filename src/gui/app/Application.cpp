@@ -5,18 +5,10 @@
 
 namespace quorvane::gui {
 
-QFont ProgramFont()
-{
-    // The main window's font: the interface font at 14 pixels.
-    QFont font = InterfaceFont();
-    font.setPixelSize(14);
-    return font;
-}
-
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    setFont(ProgramFont());
+    setFont(InterfaceFont());
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

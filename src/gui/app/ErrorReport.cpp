@@ -30,4 +30,13 @@ void ReportError(const std::string& text)
     }
 }
 
+void ReportMessage(const std::string& text)
+{
+    if (g_errorDialogs != nullptr) {
+        g_errorDialogs->ShowMessage(ToQ(text));
+    } else {
+        qWarning("%s", text.c_str());
+    }
+}
+
 } // namespace quorvane::gui

@@ -18,6 +18,10 @@ IDialogs* ErrorDialogs();
 // Shows the text in the registered error box (on the error output when none is registered).
 void ReportError(const std::string& text);
 
+// Shows the text in a plain message box of the registered service (on the error output when none is
+// registered): the default hook of the grids' index errors, which are reported and then ignored.
+void ReportMessage(const std::string& text);
+
 // Runs a command; an error it raises is reported and goes no further.
 template <typename Fn> void RunGuarded(Fn&& fn) noexcept
 {

@@ -11,6 +11,8 @@
 
 #include "app/ErrorReport.h"
 #include "app/MainForm.h"
+#include "app/QtText.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -24,22 +26,26 @@ struct TCommandSpec
     const char* Caption;
     const char* Hint; // shown in the status bar while the pointer rests on the command
     Command Run;
-    QStyle::StandardPixmap Icon = QStyle::SP_CustomBase;
+    QStyle::StandardPixmap Icon = QStyle::SP_CustomBase; // tool buttons only
 };
 
-QAction* NewCommand(TMainForm* form, const TCommandSpec& command, QObject* parent)
+// Gives the action the command's hints and runs the command when the action is triggered.
+QAction* BindCommand(TMainForm* form, const TCommandSpec& command, QAction* action)
 {
-    auto* action = new QAction(QString::fromUtf8(command.Caption), parent);
-    action->setObjectName(QString::fromUtf8(command.Name));
-    const QString hint = QString::fromUtf8(command.Hint);
+    const QString hint = ToQ(command.Hint);
     action->setStatusTip(hint);
     action->setToolTip(hint.isEmpty() ? action->text() : hint);
-    if (command.Icon != QStyle::SP_CustomBase) {
-        action->setIcon(form->style()->standardIcon(command.Icon));
-    }
     const Command run = command.Run;
     ConnectCommand(action, &QAction::triggered, form, [form, run] { (form->*run)(); });
     return action;
+}
+
+// A menu command: an action named after the command.
+QAction* NewCommand(TMainForm* form, const TCommandSpec& command, QObject* parent)
+{
+    auto* action = new QAction(ToQ(command.Caption), parent);
+    action->setObjectName(ToQ(command.Name));
+    return BindCommand(form, command, action);
 }
 
 // The part of a hint after "|" (the whole hint when it has none).
@@ -123,10 +129,8 @@ void TMainForm::CreateToolBar()
          QStyle::SP_DialogCloseButton},
     };
     for (const TCommandSpec& command : buttons) {
-        QAction* action = NewCommand(this, command, MainTbr);
-        action->setObjectName(action->objectName() + QStringLiteral("Action"));
-        MainTbr->addAction(action);
-        MainTbr->widgetForAction(action)->setObjectName(QString::fromUtf8(command.Name));
+        BindCommand(this, command,
+                    AddToolButton(MainTbr, ToQ(command.Name), ToQ(command.Caption), command.Icon));
     }
 }
 

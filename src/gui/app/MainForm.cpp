@@ -10,7 +10,6 @@
 #include <QUrl>
 
 #include "app/AboutForm.h"
-#include "app/Application.h"
 #include "app/CodeViewForm.h"
 #include "app/ErrorReport.h"
 #include "app/PrintLines.h"
@@ -19,6 +18,7 @@
 #include "app/QtText.h"
 #include "app/SmForm.h"
 #include "app/TuForm.h"
+#include "controls/InterfaceFont.h"
 #include "text/PrintText.h"
 #include "views/ChartPages.h"
 #include "views/DataView.h"
@@ -50,7 +50,7 @@ TMainForm::TMainForm(std::unique_ptr<IDialogs> dialogs, const QString& programFo
     }
     SetErrorDialogs(m_dialogs.get());
     setObjectName(QStringLiteral("MainForm"));
-    setFont(ProgramFont());
+    setFont(InterfaceFont());
     resize(812, 566);
     setMinimumSize(300, 300);
     FormCreate();
@@ -180,7 +180,7 @@ void TMainForm::HelpMenuTopicClick()
 
 void TMainForm::HelpMenuWebSiteClick()
 {
-    m_dialogs->OpenUrl(QUrl(QString::fromUtf8(kSupportWebSite)));
+    m_dialogs->OpenUrl(QUrl(ToQ(kSupportWebSite)));
 }
 
 void TMainForm::HelpMenuAboutClick()
@@ -202,7 +202,7 @@ void TMainForm::ShowPredictView()
 
 void TMainForm::PrintList(const QStringList& lines)
 {
-    PrintLines(*m_dialogs, QString::fromUtf8(kPrintJobTitle), lines, kPrintFontSize);
+    PrintLines(*m_dialogs, ToQ(kPrintJobTitle), lines, kPrintFontSize);
 }
 
 void TMainForm::ShowTextWindow(const QString& caption, const QStringList& lines)

@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/QtText.h"
+#include "controls/InterfaceFont.h"
 #include "text/DateTimeText.h"
 #include "text/PrintText.h"
 
@@ -22,7 +22,7 @@ void PrintLines(IDialogs& dialogs, const QString& title, const QStringList& line
     }
     const QStringList printed = ToQ(PrintTextLines(FromQ(lines), LocalNow()));
 
-    QFont font = ProgramFont();
+    QFont font = InterfaceFont();
     font.setPointSize(fontSize);
     QPainter painter;
     if (!painter.begin(&printer)) {

@@ -4,20 +4,14 @@
 
 namespace quorvane::gui {
 
-QFont InterfaceFont(int pointSize)
-{
-    return InterfaceFont(pointSize, false);
-}
-
-QFont InterfaceFont(int pointSize, bool bold)
+QFont InterfaceFont()
 {
     QFont font;
     // Qt takes the first family that is installed, per character, so the CJK fallbacks also cover
     // a SimSun without some glyph.
     font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("WenQuanYi Micro Hei"),
                       QStringLiteral("Noto Sans CJK SC")});
-    font.setPointSize(pointSize);
-    font.setBold(bold);
+    font.setPixelSize(14);
     return font;
 }
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "app/ErrorReport.h"
 #include "app/QtText.h"
 #include "grids/GridPaint.h"
 
@@ -22,7 +23,7 @@ TB0Net::TB0Net(QWidget* parent)
     setGeometry(0, 0, 400, 300);
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    ShowIndexErrorsInMessageBox(this, m_model.OnIndexError);
+    m_model.OnIndexError = ReportMessage;
 }
 
 TB0Net::~TB0Net() = default;

@@ -22,7 +22,8 @@ public:
     explicit TB0Net(QWidget* parent = nullptr);
     ~TB0Net() override;
 
-    // The content; index errors go to Model().OnIndexError (a message box until replaced).
+    // The content; index errors go to Model().OnIndexError (ReportMessage, a message box of the dialog
+    // service, until replaced).
     TTitledTableModel& Model() { return m_model; }
     const TTitledTableModel& Model() const { return m_model; }
     // Replaces the content; an incoming model without index-error hook keeps the current hook.

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include "app/ErrorReport.h"
 #include "app/QtText.h"
 #include "grids/GridPaint.h"
 #include "text/IntConvert.h"
@@ -30,7 +31,7 @@ TG2Net::TG2Net(QWidget* parent)
     : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    ShowIndexErrorsInMessageBox(this, m_model.OnIndexError);
+    m_model.OnIndexError = ReportMessage;
 }
 
 TG2Net::~TG2Net() = default;

@@ -18,7 +18,8 @@ public:
     explicit TG2Net(QWidget* parent = nullptr);
     ~TG2Net() override;
 
-    // The content; index errors go to Model().OnIndexError (a message box until replaced).
+    // The content; index errors go to Model().OnIndexError (ReportMessage, a message box of the dialog
+    // service, until replaced).
     TBarChartModel& Model() { return m_model; }
     const TBarChartModel& Model() const { return m_model; }
     // Replaces the content; an incoming model without index-error hook keeps the current hook.

@@ -1,6 +1,5 @@
 #include "grids/GridPaint.h"
 
-#include <QMessageBox>
 #include <QPainter>
 #include <QWidget>
 
@@ -53,11 +52,6 @@ void DrawCellText(QPainter& painter, const QRect& rect, const std::string& text)
         DrawCentredLine(painter, QRect(rect.left(), top, rect.width(), lineHeight), ToQ(line));
         top += lineHeight;
     }
-}
-
-void ShowIndexErrorsInMessageBox(QWidget* grid, IndexErrorHook& hook)
-{
-    hook = [grid](const std::string& message) { QMessageBox::warning(grid, QString(), ToQ(message)); };
 }
 
 } // namespace quorvane::gui

@@ -8,7 +8,6 @@
 #include <QRect>
 
 #include "charts/Color.h"
-#include "charts/IndexErrorHook.h"
 
 class QPainter;
 class QWidget;
@@ -33,10 +32,6 @@ void DrawCellText(QPainter& painter, const QRect& rect, const std::string& text)
 
 // Draws a single line centred both ways in the rectangle, not clipped to it.
 void DrawCentredLine(QPainter& painter, const QRect& rect, const QString& line);
-
-// Sends a grid model's index errors to a message box over the grid: the default of every grid until
-// the host installs its own hook.
-void ShowIndexErrorsInMessageBox(QWidget* grid, IndexErrorHook& hook);
 
 // Replaces a grid's model; an incoming model without index-error hook keeps the current hook.
 template <typename Model> void AdoptModel(Model& current, Model incoming)

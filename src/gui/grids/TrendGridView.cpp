@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "app/ErrorReport.h"
 #include "grids/GridPaint.h"
 
 namespace quorvane::gui {
@@ -27,7 +28,7 @@ TTrendGridView::TTrendGridView(QWidget* parent, TKind kind)
     verticalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setSingleStep(1);
     horizontalScrollBar()->setPageStep(m_hPage);
-    ShowIndexErrorsInMessageBox(this, m_model.OnIndexError);
+    m_model.OnIndexError = ReportMessage;
 }
 
 TTrendGridView::~TTrendGridView() = default;

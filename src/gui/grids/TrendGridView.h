@@ -24,7 +24,8 @@ public:
     ~TTrendGridView() override;
 
     // The content; builders write it and then run Relayout(). Index errors of the model and of the
-    // geometry go to Model().OnIndexError, which shows a message box until the host replaces it.
+    // geometry go to Model().OnIndexError, which is ReportMessage (a message box of the dialog service) until
+    // the host replaces it.
     TTrendGridModel& Model() { return m_model; }
     const TTrendGridModel& Model() const { return m_model; }
     // Replaces the content; an incoming model without index-error hook keeps the current hook.

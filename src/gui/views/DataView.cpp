@@ -58,7 +58,7 @@ TDataView::TDataView(TViewContext& context, QWidget* parent)
 
 QString TDataView::DataFilePath() const
 {
-    return QDir(m_context.ProgramFolder()).filePath(QString::fromUtf8(kDataFileName));
+    return QDir(m_context.ProgramFolder()).filePath(ToQ(kDataFileName));
 }
 
 void TDataView::LoadStartupData()
@@ -126,12 +126,12 @@ void TDataView::Sheet1TbrOmportBtClick()
 
 void TDataView::Sheet1TbrDownBtClick()
 {
-    const QString target = QDir(m_context.ProgramFolder()).filePath(QString::fromUtf8(kUpdateTargetName));
+    const QString target = QDir(m_context.ProgramFolder()).filePath(ToQ(kUpdateTargetName));
     QFile::remove(target);
     const TDownloadSettings settings{QUrl(ToQ(UpdateFileUrl(std::getenv(kUpdateUrlVariable)))),
                                      m_updateTimeoutMs, kUpdateMaxBytes};
     const std::optional<QByteArray> bytes =
-        DownloadFile(settings, m_context.Dialogs(), QString::fromUtf8(kUpdateProgressText));
+        DownloadFile(settings, m_context.Dialogs(), ToQ(kUpdateProgressText));
     std::optional<std::string> downloaded;
     if (bytes) {
         downloaded = bytes->toStdString();

@@ -1,15 +1,17 @@
 #include "views/PageControl.h"
 
+#include "app/QtText.h"
+
 namespace quorvane::gui {
 
 TPageControl::TPageControl(const char* objectName, const TPageSpec* pages, std::size_t count, QWidget* parent)
     : QTabWidget(parent)
 {
-    setObjectName(QString::fromUtf8(objectName));
+    setObjectName(ToQ(objectName));
     for (std::size_t i = 0; i < count; ++i) {
         auto* page = new QWidget(this);
-        page->setObjectName(QString::fromUtf8(pages[i].Name));
-        const int index = addTab(page, QString::fromUtf8(pages[i].Caption));
+        page->setObjectName(ToQ(pages[i].Name));
+        const int index = addTab(page, ToQ(pages[i].Caption));
         if (pages[i].Hidden) {
             setTabVisible(index, false);
         }

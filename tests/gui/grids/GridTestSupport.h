@@ -7,8 +7,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include "charts/Color.h"
-
 namespace quorvane::test {
 
 // Records the index-error messages a grid's model reports instead of showing them.
@@ -17,11 +15,6 @@ std::vector<std::string>& RecordIndexErrors(Model& model, std::vector<std::strin
 {
     model.OnIndexError = [&sink](const std::string& message) { sink.push_back(message); };
     return sink;
-}
-
-inline QColor Qc(TColor c)
-{
-    return {RedOf(c), GreenOf(c), BlueOf(c)};
 }
 
 // Whether any pixel of the image has exactly this colour.

@@ -8,13 +8,16 @@
 #include <QTest>
 
 #include "GridTestSupport.h"
+#include "ScriptedDialogs.h"
+#include "app/ErrorReport.h"
+#include "grids/GridPaint.h"
 
 using quorvane::NoColor;
 using quorvane::RGB;
 using quorvane::TTrendGridModel;
 using quorvane::gui::TH2Net;
+using quorvane::gui::ToQColor;
 using quorvane::test::HasPixel;
-using quorvane::test::Qc;
 using quorvane::test::RecordIndexErrors;
 
 namespace {
@@ -121,6 +124,17 @@ TEST(H2Net, IndexErrorsAreReportedAndIgnored)
               (std::vector<std::string>{"SetValue x>=FColsCount ", "GetValue y>=FDynRows+FFixRowCount "}));
 }
 
+TEST(H2Net, IndexErrorsShowInAMessageBoxOfTheDialogService)
+{
+    quorvane::gui::test::TScriptedDialogs dialogs;
+    quorvane::gui::SetErrorDialogs(&dialogs);
+    dialogs.ExpectMessage(QStringLiteral("SetValue x>=FColsCount "));
+    TH2Net grid;
+    FillChart(grid.Model(), 3);
+    grid.Model().SetValue(0, 3, "x");
+    quorvane::gui::SetErrorDialogs(nullptr);
+}
+
 TEST(H2Net, PaintsCellColoursHeaderAndLines)
 {
     TH2Net grid;
@@ -134,7 +148,7 @@ TEST(H2Net, PaintsCellColoursHeaderAndLines)
     const QRect red = grid.RectOfCell(3, 1, true);
     EXPECT_EQ(image.pixelColor(red.left() + 1, red.top() + 1), QColor(255, 0, 0));
     const QRect header = grid.RectOfCell(0, 2, true);
-    EXPECT_EQ(image.pixelColor(header.left() + 1, header.top() + 1), Qc(m.FFixColor));
+    EXPECT_EQ(image.pixelColor(header.left() + 1, header.top() + 1), ToQColor(m.FFixColor));
     const QRect plain = grid.RectOfCell(4, 1, true);
     EXPECT_EQ(image.pixelColor(plain.left() + 1, plain.top() + 1), grid.palette().color(QPalette::Base));
     // Lines lie one pixel before each column and row.
@@ -150,7 +164,7 @@ TEST(H2Net, PaintsCellColoursHeaderAndLines)
     const QRect moved = grid.RectOfCell(3, 1, true);
     EXPECT_EQ(moved.top(), red.top() - 2 * 21);
     // That place belongs to the header now, which keeps its colour.
-    EXPECT_EQ(image.pixelColor(moved.left() + 1, moved.top() + 1), Qc(m.FFixColor));
+    EXPECT_EQ(image.pixelColor(moved.left() + 1, moved.top() + 1), ToQColor(m.FFixColor));
     grid.verticalScrollBar()->setValue(1);
     image = Client(grid);
     const QRect firstBody = grid.RectOfCell(2, 1, false);
@@ -177,7 +191,7 @@ TEST(H2Net, HeaderSpansCoverLinesAndCells)
     EXPECT_EQ(image.pixelColor(10, lineBetweenRows), window);
     EXPECT_EQ(image.pixelColor(grid.ColLeft(2) + 1, 3), QColor(0, 0, 255));
     // Row 1 of column 2 keeps the header colour; the invisible span leaves body rows alone.
-    EXPECT_EQ(image.pixelColor(grid.ColLeft(2) + 1, grid.RowTop(1) + 1), Qc(m.FFixColor));
+    EXPECT_EQ(image.pixelColor(grid.ColLeft(2) + 1, grid.RowTop(1) + 1), ToQColor(m.FFixColor));
     EXPECT_FALSE(HasPixel(image, QColor(255, 0, 0)));
 }
 
@@ -189,7 +203,7 @@ TEST(H2Net, AGridWithoutBodyRowsPaintsOnlyTheBackground)
     ShowWithClientHeight(grid, 210);
     const QImage image = Client(grid);
     EXPECT_FALSE(HasPixel(image, Qt::black));
-    EXPECT_FALSE(HasPixel(image, Qc(grid.Model().FFixColor)));
+    EXPECT_FALSE(HasPixel(image, ToQColor(grid.Model().FFixColor)));
 }
 
 TEST(H2Net, LayoutPassesAreAnnouncedAndScrollingTakesTheFocus)
