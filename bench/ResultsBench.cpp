@@ -1,13 +1,12 @@
 // Speed of the result commands and the condition file: the prize check over every ticket of the
 // pool, the export of every ticket, and a save and load of a condition file.
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 
+#include "base/TicketPool.h"
 #include "shrink/ConditionFile.h"
 #include "shrink/PrizeCheck.h"
 #include "shrink/ResultExport.h"
-#include "shrink/TicketPool.h"
 
 using namespace quorvane;
 

@@ -10,6 +10,7 @@
 #include "ShrinkBenchConfigs.h"
 #include "ShrinkReference.h"
 #include "shrink/ShrinkRun.h"
+#include "shrink/SurvivorLines.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/TicketPool.h"
 #include "history/DrawHistory.h"
 #include "shrink/ShrinkConditions.h"
-#include "shrink/TicketPool.h"
 
 // A straightforward stage-by-stage shrink: every active stage sweeps the whole pool once (stages 1
 // to 7 once per selector or edit, stage 48 once per item), computing its measure of each surviving

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "ArgReader.h"
+#include "base/TicketPool.h"
 #include "shrink/ShrinkConditions.h"
-#include "shrink/TicketPool.h"
 
 // The commands that run a shrink (shrink, prize, level) take --data and the CONDITIONS:
 //   --conditions FILE       a condition file, read with the load rules of the condition file

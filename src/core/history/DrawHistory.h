@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "measures/CodeRedArr.h"
+#include "base/CodeRedArr.h"
 
 namespace quorvane {
 

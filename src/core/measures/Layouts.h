@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "measures/CodeRedArr.h"
+#include "base/CodeRedArr.h"
 #include "measures/Measures.h"
 
 // Number layouts (a red number's row and column in a board) and zone partitions.
@@ -12,12 +12,24 @@ namespace quorvane {
 
 // Six-by-six layout ("各行出球", "各列出球"): row (n - 1) div 6 (0..5; row 5 holds only 31-33),
 // column (n - 1) mod 6.
-inline int SixRowOf(int n) { return (n - 1) / 6; }
-inline int SixColOf(int n) { return (n - 1) % 6; }
+inline int SixRowOf(int n)
+{
+    return (n - 1) / 6;
+}
+inline int SixColOf(int n)
+{
+    return (n - 1) % 6;
+}
 
 // Tail-digit 3D layout ("3D各行出球", "3D各列出球"): row tail div 3 (0..3), column tail mod 3 (0..2).
-inline int Tail3DRowOf(int n) { return n % 10 / 3; }
-inline int Tail3DColOf(int n) { return n % 10 % 3; }
+inline int Tail3DRowOf(int n)
+{
+    return n % 10 / 3;
+}
+inline int Tail3DColOf(int n)
+{
+    return n % 10 % 3;
+}
 
 // Tail row-column layout ("尾数行列"), rows and columns 0..5:
 //   row 0: 01 11 21 02 12 22     row 3: 07 17 27 08 18 28
@@ -58,11 +70,23 @@ int ZoneOf(int parts, int n);
 int ZoneCountOfCodeArr(const TCodeRedArr& a, int parts, int z);
 
 // Blue measures (b = 1..16).
-inline bool BlueIsOdd(int b) { return b % 2 != 0; }
-inline int BlueMod3(int b) { return b % 3; }
+inline bool BlueIsOdd(int b)
+{
+    return b % 2 != 0;
+}
+inline int BlueMod3(int b)
+{
+    return b % 3;
+}
 // Half: 0 for "1-8", 1 for "9-16".
-inline int BlueHalfOf(int b) { return b <= 8 ? 0 : 1; }
+inline int BlueHalfOf(int b)
+{
+    return b <= 8 ? 0 : 1;
+}
 // Quarter: 0 "1-4", 1 "5-8", 2 "9-12", 3 ">=13".
-inline int BlueQuarterOf(int b) { return b <= 4 ? 0 : b <= 8 ? 1 : b <= 12 ? 2 : 3; }
+inline int BlueQuarterOf(int b)
+{
+    return b <= 4 ? 0 : b <= 8 ? 1 : b <= 12 ? 2 : 3;
+}
 
 } // namespace quorvane

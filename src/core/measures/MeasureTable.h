@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "measures/CodeRedArr.h"
+#include "base/CodeRedArr.h"
 
 namespace quorvane {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "measures/CodeRedArr.h"
+#include "base/CodeRedArr.h"
 
 // The measures of one red set. Each takes a TCodeRedArr that satisfies its invariant (six distinct
 // ascending numbers 1..33), makes one pass over the six bytes with fixed tables, allocates nothing
@@ -13,12 +13,14 @@ namespace quorvane {
 
 namespace detail {
 // Bit n set for every prime n in 1..33, counting 1 as prime.
-inline constexpr std::uint64_t kPrimeMask = (1ull << 1) | (1ull << 2) | (1ull << 3) | (1ull << 5) | (1ull << 7)
-    | (1ull << 11) | (1ull << 13) | (1ull << 17) | (1ull << 19) | (1ull << 23) | (1ull << 29) | (1ull << 31);
+inline constexpr std::uint64_t kPrimeMask = (1ull << 1) | (1ull << 2) | (1ull << 3) | (1ull << 5) |
+                                            (1ull << 7) | (1ull << 11) | (1ull << 13) | (1ull << 17) |
+                                            (1ull << 19) | (1ull << 23) | (1ull << 29) | (1ull << 31);
 
 inline std::uint64_t MaskOf(const TCodeRedArr& a)
 {
-    return (1ull << a[0]) | (1ull << a[1]) | (1ull << a[2]) | (1ull << a[3]) | (1ull << a[4]) | (1ull << a[5]);
+    return (1ull << a[0]) | (1ull << a[1]) | (1ull << a[2]) | (1ull << a[3]) | (1ull << a[4]) |
+           (1ull << a[5]);
 }
 
 // Bit count without relying on a POPCNT instruction (the build targets plain x86-64).
@@ -245,8 +247,8 @@ inline int MinGapOfCodeArr(const TCodeRedArr& a)
 // "间距设定：": gap 1-2, 2-3, 3-4, 4-5, 5-6, head-tail gap, largest gap, head-tail sum.
 inline std::array<int, 8> GapVectorOfCodeArr(const TCodeRedArr& a)
 {
-    return {a[1] - a[0], a[2] - a[1], a[3] - a[2], a[4] - a[3], a[5] - a[4],
-            a[5] - a[0], MaxGapOfCodeArr(a), a[5] + a[0]};
+    return {a[1] - a[0], a[2] - a[1], a[3] - a[2],        a[4] - a[3],
+            a[5] - a[4], a[5] - a[0], MaxGapOfCodeArr(a), a[5] + a[0]};
 }
 
 // Histogram of the five gaps: entry g (0..30) = how many gaps equal g.
@@ -377,7 +379,8 @@ inline int NumInSetOfCodeArr(const TCodeRedArr& a, const TNumFlags& flags)
 inline int TailInSetOfCodeArr(const TCodeRedArr& a, const TTailFlags& flags)
 {
     const auto& t = detail::kFacts.Tail;
-    return flags[t[a[0]]] + flags[t[a[1]]] + flags[t[a[2]]] + flags[t[a[3]]] + flags[t[a[4]]] + flags[t[a[5]]];
+    return flags[t[a[0]]] + flags[t[a[1]]] + flags[t[a[2]]] + flags[t[a[3]]] + flags[t[a[4]]] +
+           flags[t[a[5]]];
 }
 
 // "同位\r\n相同": positions i with red[i] = prev[i].

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "base/Random.h"
 #include "history/DrawHistory.h"
-#include "recommend/Random.h"
 
 // The quick picks of the number-selection page. Each returns the cells to check, as 0-based cell
 // indices (cell k holds the number k + 1) in the order they are checked; the caller unchecks the

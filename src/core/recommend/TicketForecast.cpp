@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "shrink/TicketPool.h"
+#include "base/TicketPool.h"
 #include "text/FormatNumbers.h"
 
 namespace quorvane {

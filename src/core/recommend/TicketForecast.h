@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "base/CodeRedArr.h"
 #include "history/DrawHistory.h"
-#include "measures/CodeRedArr.h"
 #include "recommend/Frequency.h"
 #include "recommend/RecommendResult.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shrink/TicketPool.h"
+#include "base/TicketPool.h"
 
 // The level shrink ("级别缩水"): an evenly spread subset of the survivors of the last shrink run,
 // smaller at each of twenty levels. It reads the run's flags and never changes them.

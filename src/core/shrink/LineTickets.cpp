@@ -2,8 +2,8 @@
 
 #include <array>
 
+#include "base/TicketPool.h"
 #include "measures/Measures.h"
-#include "shrink/TicketPool.h"
 
 namespace quorvane {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/TicketPool.h"
 #include "shrink/ShrinkConditions.h"
-#include "shrink/TicketPool.h"
 
 // The prize check ("号码兑奖"): every surviving ticket of the last shrink run is checked against a
 // typed draw, with the checked blues or with reds only, and the winners are listed in a report

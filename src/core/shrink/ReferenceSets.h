@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Random.h"
 #include "history/DrawHistory.h"
-#include "recommend/Random.h"
 
 // The reference lines of the fault-tolerant filter (the memo ssTb4SheetGbx1Memo), as the radio
 // buttons of the page "其他设置" fill them.

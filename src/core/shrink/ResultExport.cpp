@@ -1,5 +1,6 @@
 #include "shrink/ResultExport.h"
 
+#include "shrink/SurvivorLines.h"
 #include "text/AtomicFile.h"
 #include "text/Encoding.h"
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shrink/TicketPool.h"
+#include "base/TicketPool.h"
 
 // Export of the shrink result ("导出结果") and the text search of the result memo ("结果兑奖").
 

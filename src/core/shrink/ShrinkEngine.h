@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/TicketPool.h"
 #include "shrink/ShrinkPlan.h"
-#include "shrink/TicketPool.h"
 
 namespace quorvane {
 

@@ -5,6 +5,7 @@
 #include "shrink/ShrinkCaptions.h"
 #include "shrink/ShrinkEngine.h"
 #include "shrink/ShrinkPlan.h"
+#include "shrink/SurvivorLines.h"
 #include "text/CheckedText.h"
 #include "text/DateTimeText.h"
 #include "text/SplitText.h"

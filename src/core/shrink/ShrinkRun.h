@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/TicketPool.h"
 #include "history/DrawHistory.h"
 #include "shrink/ShrinkConditions.h"
-#include "shrink/TicketPool.h"
 
 // The shrink command ("缩水计算"): every red set that passes all active conditions survives; the
 // result memo lists the chosen blues, the survivor count and, below 20,000, the tickets.

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "measures/CodeRedArr.h"
+#include "base/CodeRedArr.h"
 
 namespace quorvane {
 

@@ -5,9 +5,9 @@
 
 #include "RecommendTestData.h"
 #include "TestSupport.h"
+#include "base/TicketPool.h"
 #include "history/DemoHistory.h"
 #include "measures/Measures.h"
-#include "shrink/TicketPool.h"
 #include "text/FormatNumbers.h"
 
 using namespace quorvane;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ShrinkTestSupport.h"
-#include "shrink/TicketPool.h"
+#include "base/TicketPool.h"
 #include "text/FormatNumbers.h"
 
 // Survivor flags made by hand, for testing the result commands on the shared pool without a run.

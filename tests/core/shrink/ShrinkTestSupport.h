@@ -5,10 +5,10 @@
 
 #include "ShrinkReference.h"
 #include "TestSupport.h"
+#include "base/TicketPool.h"
 #include "history/DrawHistory.h"
 #include "shrink/ConditionKeys.h"
 #include "shrink/ShrinkRun.h"
-#include "shrink/TicketPool.h"
 #include "text/FormatNumbers.h"
 
 // Shared by the shrink tests: the pool built once, a small history, and the check that the fast

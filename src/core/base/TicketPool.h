@@ -2,10 +2,9 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
-#include "measures/CodeRedArr.h"
+#include "base/CodeRedArr.h"
 
 namespace quorvane {
 
@@ -93,9 +92,5 @@ template <typename Fn> void ForEachSurvivor(const TicketPool& pool, const Surviv
 
 // Survivors that have an entry in the pool.
 std::int32_t CountPoolSurvivors(const TicketPool& pool, const SurvivorFlags& flags);
-
-// Appends the survivors in pool order: five tickets to a line, each written with FormatTicket and
-// followed by ", " (also after the fifth); a last shorter line if any remain; then one empty line.
-void FormatSurvivorLines(const TicketPool& pool, const SurvivorFlags& flags, std::vector<std::string>& lines);
 
 } // namespace quorvane

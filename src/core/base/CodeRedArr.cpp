@@ -1,4 +1,4 @@
-#include "measures/CodeRedArr.h"
+#include "base/CodeRedArr.h"
 
 #include <algorithm>
 

@@ -1,6 +1,4 @@
-#include "shrink/TicketPool.h"
-
-#include "text/FormatNumbers.h"
+#include "base/TicketPool.h"
 
 namespace quorvane {
 
@@ -69,25 +67,6 @@ std::int32_t CountPoolSurvivors(const TicketPool& pool, const SurvivorFlags& fla
     std::int32_t n = 0;
     ForEachSurvivor(pool, flags, [&n](const TCodeRedArr&) { ++n; });
     return n;
-}
-
-void FormatSurvivorLines(const TicketPool& pool, const SurvivorFlags& flags, std::vector<std::string>& lines)
-{
-    std::string line;
-    int onLine = 0;
-    ForEachSurvivor(pool, flags, [&](const TCodeRedArr& ticket) {
-        AppendTicket(line, ticket);
-        line += ", ";
-        if (++onLine == 5) {
-            lines.push_back(std::move(line));
-            line.clear();
-            onLine = 0;
-        }
-    });
-    if (onLine > 0) {
-        lines.push_back(std::move(line));
-    }
-    lines.emplace_back();
 }
 
 } // namespace quorvane

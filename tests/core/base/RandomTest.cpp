@@ -1,4 +1,4 @@
-#include "recommend/Random.h"
+#include "base/Random.h"
 
 #include <gtest/gtest.h>
 
