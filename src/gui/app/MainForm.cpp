@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QUrl>
 
@@ -42,6 +43,8 @@ TMainForm::TMainForm(std::unique_ptr<IDialogs> dialogs, const QString& programFo
     : QMainWindow(parent)
     , m_dialogs(std::move(dialogs))
     , m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder)
+    , m_settings(std::make_unique<QSettings>(QDir(m_programFolder).filePath(ToQ(kSettingsFileName)),
+                                             QSettings::IniFormat))
 {
     if (!m_dialogs) {
         auto qtDialogs = std::make_unique<TQtDialogs>();

@@ -9,6 +9,7 @@
 #include "app/ViewContext.h"
 
 class QLabel;
+class QSettings;
 class QMenu;
 class QStackedWidget;
 class QToolBar;
@@ -26,6 +27,8 @@ class TSmForm;
 // support web site, opened by "网站支持". The README names both too.
 inline constexpr const char* kSupportContact = "quorvane@example.org";
 inline constexpr const char* kSupportWebSite = "https://quorvane.example.org/";
+// The settings file, an INI file in the program's folder.
+inline constexpr const char* kSettingsFileName = "quorvane.ini";
 
 // "Quorvane  V2010  技术支持: <contact>"
 QString MainCaption();
@@ -82,6 +85,7 @@ public:
     void SetHistory(DrawHistory history) override;
     IDialogs& Dialogs() override { return *m_dialogs; }
     QString ProgramFolder() const override { return m_programFolder; }
+    QSettings& Settings() override { return *m_settings; }
     void SetStatusText(const QString& text) override;
     void PrintList(const QStringList& lines) override;
     void ShowTextWindow(const QString& caption, const QStringList& lines) override;
@@ -109,6 +113,7 @@ private:
 
     std::unique_ptr<IDialogs> m_dialogs;
     QString m_programFolder;
+    std::unique_ptr<QSettings> m_settings;
     DrawHistory m_history;
     QStackedWidget* m_clientArea = nullptr;
     QLabel* m_statusPanels[3] = {};

@@ -5,6 +5,8 @@
 
 #include "history/DrawHistory.h"
 
+class QSettings;
+
 namespace quorvane::gui {
 
 class IDialogs;
@@ -27,6 +29,9 @@ public:
     virtual IDialogs& Dialogs() = 0;
     // The program's folder (the data file, the help text and the update download stand there).
     virtual QString ProgramFolder() const = 0;
+    // The program's settings (choices remembered between runs), kept in the file kSettingsFileName
+    // beside the data file.
+    virtual QSettings& Settings() = 0;
     // Status-bar panel 0.
     virtual void SetStatusText(const QString& text) = 0;
 
