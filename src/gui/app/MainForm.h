@@ -84,6 +84,7 @@ public:
     const DrawHistory& History() const override { return m_history; }
     void SetHistory(DrawHistory history) override;
     IDialogs& Dialogs() override { return *m_dialogs; }
+    Random& ProgramRandom() override { return m_random; }
     QString ProgramFolder() const override { return m_programFolder; }
     QSettings& Settings() override { return *m_settings; }
     void SetStatusText(const QString& text) override;
@@ -115,6 +116,7 @@ private:
     QString m_programFolder;
     std::unique_ptr<QSettings> m_settings;
     DrawHistory m_history;
+    Random m_random;
     QStackedWidget* m_clientArea = nullptr;
     QLabel* m_statusPanels[3] = {};
     TProgressForm* m_progressForm = nullptr;

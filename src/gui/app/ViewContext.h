@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "base/Random.h"
 #include "history/DrawHistory.h"
 
 class QSettings;
@@ -27,6 +28,9 @@ public:
     virtual void SetHistory(DrawHistory history) = 0;
 
     virtual IDialogs& Dialogs() = 0;
+    // The program's one random generator: every random pick and random reference set draws from
+    // it, so the sequence continues across features as the program runs.
+    virtual Random& ProgramRandom() = 0;
     // The program's folder (the data file, the help text and the update download stand there).
     virtual QString ProgramFolder() const = 0;
     // The program's settings (choices remembered between runs), kept in the file kSettingsFileName
