@@ -31,12 +31,10 @@ int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, st
         return kExitOk;
     }
     std::string text;
-    for (std::size_t i = 0; i < run.Pool.size(); ++i) {
-        if (run.Flags[i] == 1) {
-            AppendTicket(text, run.Pool[i]);
-            text += '\n';
-        }
-    }
+    ForEachSurvivor(run.Pool, run.Flags, [&text](const TCodeRedArr& ticket) {
+        AppendTicket(text, ticket);
+        text += '\n';
+    });
     out << text;
     return kExitOk;
 }
