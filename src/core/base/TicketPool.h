@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/CodeRedArr.h"
+#include "base/LargeBlocks.h"
 
 namespace quorvane {
 
@@ -87,7 +88,7 @@ private:
 };
 
 // One byte per pool entry: 1 = still alive, 0 = removed.
-using SurvivorFlags = std::vector<std::uint8_t>;
+using SurvivorFlags = std::vector<std::uint8_t, LargeBlockAllocator<std::uint8_t>>;
 
 // Makes the pool hold all kPoolCount red sets in pool order (cheap: the entries are shared).
 void BuildTicketPool(TicketPool& pool);

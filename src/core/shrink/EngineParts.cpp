@@ -75,12 +75,10 @@ TailTest::TailTest(const ShrinkPlan& plan)
     , m_active(plan.TailSums != ~0ull || plan.SameTailGroups != 0xFF || plan.MaxTailRepeats != 0xFF ||
                plan.RefTailActive)
 {
-    for (unsigned digits = 0; digits < 1024; ++digits) {
-        int n = 0;
-        for (unsigned d = 0; d < 10; ++d) {
-            n += ((digits >> d) & 1u) ? plan.RefDigitCount[d] : 0;
-        }
-        m_refCount[digits] = static_cast<std::uint8_t>(n);
+    for (unsigned digits = 1; digits < 1024; ++digits) {
+        m_refCount[digits] =
+            static_cast<std::uint8_t>(m_refCount[digits & (digits - 1)] +
+                                      plan.RefDigitCount[static_cast<std::size_t>(__builtin_ctz(digits))]);
     }
     for (unsigned d = 0; d < 10; ++d) {
         m_refDigitsWith[plan.RefDigitCount[d]] |= static_cast<std::uint16_t>(1u << d);
