@@ -5,22 +5,27 @@
 #include "CliCommon.h"
 #include "ConditionArgs.h"
 #include "shrink/ResultExport.h"
+#include "shrink/StageReport.h"
 #include "text/FormatNumbers.h"
 
 namespace quorvane::cli {
 
 // Prints the result memo of a shrink run, or with --list every surviving ticket on its own line;
-// --export also writes the export file of the result.
+// --export also writes the export file of the result, and --steps prints the stage report after
+// the rest.
 int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     static const std::string kUsage =
-        std::string("quorvane-cli shrink ") + kShrinkArgsUsage + " [--export FILE] [--list]";
-    const ArgReader reader = ShrinkArgReader(args, {"--export"}, {"--list"});
+        std::string("quorvane-cli shrink ") + kShrinkArgsUsage + " [--export FILE] [--list] [--steps]";
+    const ArgReader reader = ShrinkArgReader(args, {"--export"}, {"--list", "--steps"});
     if (const std::string problem = ArgsProblem(reader); !problem.empty()) {
         return UsageError(err, problem, kUsage);
     }
     ShrinkArgsRun run;
-    if (const std::string problem = RunShrinkFromArgs(reader, run); !problem.empty()) {
+    ConditionVerdicts verdicts;
+    const bool steps = reader.Flag("--steps");
+    if (const std::string problem = RunShrinkFromArgs(reader, run, steps ? &verdicts : nullptr);
+        !problem.empty()) {
         return UsageError(err, problem, kUsage);
     }
     if (const auto path = reader.Value("--export")) {
@@ -28,14 +33,17 @@ int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, st
     }
     if (!reader.Flag("--list")) {
         PrintLines(out, run.Lines);
-        return kExitOk;
+    } else {
+        std::string text;
+        ForEachSurvivor(run.Pool, run.Flags, [&text](const TCodeRedArr& ticket) {
+            AppendTicket(text, ticket);
+            text += '\n';
+        });
+        out << text;
     }
-    std::string text;
-    ForEachSurvivor(run.Pool, run.Flags, [&text](const TCodeRedArr& ticket) {
-        AppendTicket(text, ticket);
-        text += '\n';
-    });
-    out << text;
+    if (steps) {
+        PrintLines(out, StageReportLines(BuildStageReport(run.Conditions, verdicts)));
+    }
     return kExitOk;
 }
 
