@@ -46,13 +46,11 @@ ArgReader ShrinkArgReader(const std::vector<std::string>& args, std::set<std::st
     return ArgReader(args, std::move(valueOptions), std::move(flags), {kSetOption});
 }
 
-std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run, ConditionVerdicts* verdicts)
+std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run, const ShrinkRunOptions& options)
 {
     std::string problem = ReadConditionArgs(reader, run.Conditions);
     if (problem.empty()) {
         const DrawHistory history = LoadOptionalHistoryArg(reader);
-        ShrinkRunOptions options;
-        options.Verdicts = verdicts;
         run.Lines = RunShrink(run.Conditions, history, run.Pool, run.Flags, options);
     }
     return problem;

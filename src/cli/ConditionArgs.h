@@ -6,8 +6,8 @@
 
 #include "ArgReader.h"
 #include "base/TicketPool.h"
-#include "shrink/ConditionVerdicts.h"
 #include "shrink/ShrinkConditions.h"
+#include "shrink/ShrinkRun.h"
 
 // The commands that run a shrink (shrink, prize, level) take --data and the CONDITIONS:
 //   --conditions FILE       a condition file, read with the load rules of the condition file
@@ -44,9 +44,8 @@ std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditi
 
 // Builds the conditions as ReadConditionArgs does and runs the shrink over the draws of --data
 // (none when --data is not given and the default data file does not exist); returns its usage
-// problem. A data file that cannot be read or parsed throws UserError. When verdicts is given it
-// receives the verdicts of the run's conditions.
+// problem. A data file that cannot be read or parsed throws UserError.
 std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run,
-                              ConditionVerdicts* verdicts = nullptr);
+                              const ShrinkRunOptions& options = {});
 
 } // namespace quorvane::cli

@@ -4,6 +4,7 @@
 #include "Cli.h"
 #include "CliCommon.h"
 #include "ConditionArgs.h"
+#include "shrink/ConditionVerdicts.h"
 #include "shrink/ResultExport.h"
 #include "shrink/StageReport.h"
 #include "text/FormatNumbers.h"
@@ -24,20 +25,30 @@ int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, st
     ShrinkArgsRun run;
     ConditionVerdicts verdicts;
     const bool steps = reader.Flag("--steps");
-    if (const std::string problem = RunShrinkFromArgs(reader, run, steps ? &verdicts : nullptr);
-        !problem.empty()) {
+    const bool list = reader.Flag("--list");
+    ShrinkRunOptions options;
+    options.Verdicts = steps ? &verdicts : nullptr;
+    options.MemoTickets = !list;
+    if (const std::string problem = RunShrinkFromArgs(reader, run, options); !problem.empty()) {
         return UsageError(err, problem, kUsage);
     }
     if (const auto path = reader.Value("--export")) {
         ExportSurvivors(*path, run.Pool, run.Flags);
     }
-    if (!reader.Flag("--list")) {
+    if (!list) {
         PrintLines(out, run.Lines);
     } else {
+        // Written in pieces of about 64 KB from one reused buffer, not as one string of the whole list.
+        constexpr std::size_t kPiece = 64 * 1024;
         std::string text;
-        ForEachSurvivor(run.Pool, run.Flags, [&text](const TCodeRedArr& ticket) {
+        text.reserve(kPiece + 32);
+        ForEachSurvivor(run.Pool, run.Flags, [&](const TCodeRedArr& ticket) {
             AppendTicket(text, ticket);
             text += '\n';
+            if (text.size() >= kPiece) {
+                out << text;
+                text.clear();
+            }
         });
         out << text;
     }

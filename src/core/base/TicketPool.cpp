@@ -1,5 +1,6 @@
 #include "base/TicketPool.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quorvane {
@@ -45,20 +46,20 @@ void BuildTicketPool(TicketPool& pool)
 
 TCodeRedArr TicketAt(std::int32_t ordinal)
 {
-    // Walk the positions: at each one, skip the blocks of sets that start with a smaller number.
+    // Position by position: the sets that continue the numbers placed so far with n at this
+    // position come after kOrdinalOffsets[pos][n] - kOrdinalOffsets[pos][next] others, so the
+    // number is the largest n whose count does not pass the ordinal left.
     TCodeRedArr t{};
-    int next = 1;
-    for (int pos = 0; pos < 6; ++pos) {
-        const int left = 5 - pos; // numbers still to place after this one
-        for (int n = next; n <= 33; ++n) {
-            const std::int32_t block = kChoose[33 - n][left];
-            if (ordinal < block) {
-                t[pos] = static_cast<std::uint8_t>(n);
-                next = n + 1;
-                break;
-            }
-            ordinal -= block;
-        }
+    std::size_t next = 1;
+    for (std::size_t pos = 0; pos < 6; ++pos) {
+        const auto& offsets = kOrdinalOffsets[pos];
+        const std::int32_t target = ordinal + offsets[next];
+        const auto after = std::upper_bound(offsets.begin() + static_cast<std::ptrdiff_t>(next),
+                                            offsets.begin() + static_cast<std::ptrdiff_t>(29 + pos), target);
+        const auto n = static_cast<std::size_t>(after - offsets.begin()) - 1;
+        ordinal = target - offsets[n];
+        t[pos] = static_cast<std::uint8_t>(n);
+        next = n + 1;
     }
     return t;
 }

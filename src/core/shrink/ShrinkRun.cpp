@@ -85,7 +85,7 @@ std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const Dra
     lines.push_back(kResultCountPrefix + std::to_string(survivors) + kCountSuffix);
     if (survivors > kShrinkListLimit) {
         lines.push_back(kTooManyLine);
-    } else {
+    } else if (options.MemoTickets) {
         FormatSurvivorLines(pool, flags, lines);
     }
     return lines;

@@ -38,6 +38,8 @@ struct ShrinkRunOptions
     // When set, receives the verdicts of the run's conditions (ComputeVerdicts), for the stage
     // report; a run with a tolerance computes them anyway.
     ConditionVerdicts* Verdicts = nullptr;
+    // False leaves the tickets out of the memo, for a caller that lists the survivors itself.
+    bool MemoTickets = true;
 };
 
 // Line 1 of the result: "Quorvane " + the date as yyyy.MM.dd + " " + the time as HH:mm:ss.

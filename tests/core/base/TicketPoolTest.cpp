@@ -23,7 +23,7 @@ TEST(TicketPool, OrdinalsMatchThePoolBothWays)
 {
     TicketPool pool;
     BuildTicketPool(pool);
-    for (std::int32_t i = 0; i < kPoolCount; i += 997) {
+    for (std::int32_t i = 0; i < kPoolCount; ++i) {
         ASSERT_EQ(TicketAt(i), pool[static_cast<std::size_t>(i)]) << i;
         ASSERT_EQ(OrdinalOfTicket(pool[static_cast<std::size_t>(i)]), i);
     }
