@@ -188,6 +188,27 @@ ShrinkConditions AllLenient()
     return c;
 }
 
+ShrinkConditions EveryCondition()
+{
+    ShrinkConditions c = AllLenient();
+    Apply(c, {
+                 {"ssTb8Gbx1SeArr10", "5"},  // 48: odd count 0..5
+                 {"ssTb8Gbx1SeArr01", "1"},  // big count 1..6
+                 {"ssTb8Gbx1SeArr13", "45"}, // tail sum 3..45
+                 {"ssTb8Gbx1SeArr04", "10"}, // largest number 10..33
+                 {"ssTb8Gbx1SeArr15", "25"}, // smallest number 1..25
+                 {"ssTb8Gbx1SeArr17", "4"},  // even chain 0..4
+                 {"ssTb8Gbx1SeArr08", "8"},  // head-tail gap 8..32
+                 {"ssTb8Gbx1SeArr09", "4"},  // AC 4..10
+                 {"ssTb8Gbx1SeArr110", "5"}, // numbers in runs 0..5
+                 {"ssTb8Gbx1SeArr111", "2"}, // runs 0..2
+                 {"ssTb8Gbx1SeArr112", "5"}, // primes 0..5
+                 {"ssTb8Gbx1SeArr113", "3"}, // shared tails 0..3
+                 {"ExcludeDrawnChk", "1"},
+             });
+    return c;
+}
+
 ShrinkConditions Heavy()
 {
     ShrinkConditions c = AllLenient();

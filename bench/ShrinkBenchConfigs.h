@@ -22,4 +22,8 @@ ShrinkConditions MostSurvive();
 // Every one of the 49 stages active, each as lenient as its test allows.
 ShrinkConditions AllLenient();
 
+// AllLenient with every one of the sixteen ranges of stage 48 narrowed and the exclusion of past
+// draws switched on: all 64 conditions of a run active.
+ShrinkConditions EveryCondition();
+
 } // namespace quorvane::benchconfig

@@ -651,6 +651,19 @@ void RunStage(int stage, const ShrinkConditions& c, const DrawHistory& history, 
             });
         }
         break;
+    case 50:
+        if (c.ExcludeDrawnChk) {
+            const std::size_t count = history.size();
+            const std::size_t lastN =
+                c.ExcludeDrawnSp > 0 ? static_cast<std::size_t>(c.ExcludeDrawnSp) : count;
+            const std::size_t first = lastN < count ? count - lastN : 0;
+            std::set<TCodeRedArr> drawn;
+            for (std::size_t i = first; i < count; ++i) {
+                drawn.insert(history[i].Reds);
+            }
+            Sweep(pool, flags, [&](const TCodeRedArr& t) { return drawn.count(t) == 0; });
+        }
+        break;
     default:
         break;
     }

@@ -11,14 +11,15 @@
 
 namespace quorvane::reference {
 
-// Number of stages of the run.
-inline constexpr int kStageCount = 49;
+// Number of stages of the run: the 49 of the condition pages, then stage 50, the exclusion of past
+// draws ("排除历史开奖号码").
+inline constexpr int kStageCount = 50;
 
-// Runs one stage (1..49) over the flags. Throws UserError for a number list that does not convert.
+// Runs one stage (1..50) over the flags. Throws UserError for a number list that does not convert.
 void RunStage(int stage, const ShrinkConditions& c, const DrawHistory& history, const TicketPool& pool,
               SurvivorFlags& flags);
 
-// Builds nothing: flags must hold one entry per pool entry. Runs the stages 1..49 in order.
+// Builds nothing: flags must hold one entry per pool entry. Runs the stages 1..50 in order.
 void RunAllStages(const ShrinkConditions& c, const DrawHistory& history, const TicketPool& pool,
                   SurvivorFlags& flags);
 

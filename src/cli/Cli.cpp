@@ -14,10 +14,10 @@ struct Command
 };
 
 constexpr Command kCommands[] = {
-    {"parse", RunParseCommand},         {"query", RunQueryCommand}, {"measures", RunMeasuresCommand},
-    {"shrink", RunShrinkCommand},       {"prize", RunPrizeCommand}, {"level", RunLevelCommand},
-    {"recommend", RunRecommendCommand}, {"chart", RunChartCommand}, {"health", RunHealthCommand},
-    {"demo-data", RunDemoDataCommand},
+    {"parse", RunParseCommand},         {"query", RunQueryCommand},       {"measures", RunMeasuresCommand},
+    {"shrink", RunShrinkCommand},       {"prize", RunPrizeCommand},       {"level", RunLevelCommand},
+    {"recommend", RunRecommendCommand}, {"chart", RunChartCommand},       {"health", RunHealthCommand},
+    {"demo-data", RunDemoDataCommand},  {"backtest", RunBacktestCommand},
 };
 
 constexpr const char* kUsage = R"(usage: quorvane-cli COMMAND [OPTIONS]
@@ -25,15 +25,16 @@ constexpr const char* kUsage = R"(usage: quorvane-cli COMMAND [OPTIONS]
   parse     --data FILE
   query     --data FILE --from ISSUE --count N
   measures  R1 R2 R3 R4 R5 R6 [--prev P1 P2 P3 P4 P5 P6]
-  shrink    --data FILE [CONDITIONS] [--export FILE] [--list]
+  shrink    --data FILE [CONDITIONS] [--export FILE] [--list] [--steps]
   prize     --data FILE [CONDITIONS] --draw "01 02 09 21 30 32+05"
   level     --data FILE [CONDITIONS] --level L
+  backtest  --data FILE --last N [CONDITIONS]
   recommend KIND --data FILE [--repeat K]
   chart     NAME --data FILE [-n N] [--start S]
   health    --data FILE (--numbers 1,2,3 | --tails 0,5)
   demo-data [--draws N] [--seed S]
 
-CONDITIONS: --conditions FILE.ini and any number of --set NAME=VALUE.
+CONDITIONS: --conditions FILE.ini, any number of --set NAME=VALUE, and --tolerance MIN..MAX.
 --data defaults to ssq.dxt in the current folder.)";
 
 } // namespace

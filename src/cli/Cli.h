@@ -24,6 +24,7 @@ int RunMeasuresCommand(const std::vector<std::string>& args, std::ostream& out, 
 int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunPrizeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunLevelCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunBacktestCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunHealthCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRecommendCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

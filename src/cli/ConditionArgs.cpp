@@ -1,6 +1,7 @@
 #include "ConditionArgs.h"
 
 #include "CliCommon.h"
+#include "shrink/AnalysisSettings.h"
 #include "shrink/ConditionFile.h"
 #include "shrink/ConditionKeys.h"
 #include "shrink/ShrinkRun.h"
@@ -11,8 +12,10 @@ namespace {
 
 constexpr const char* kConditionsOption = "--conditions";
 constexpr const char* kSetOption = "--set";
+constexpr const char* kToleranceOption = "--tolerance";
 
-// Builds the conditions from the options; returns a usage problem ("" when there is none).
+} // namespace
+
 std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditions)
 {
     conditions = ShrinkConditions{};
@@ -30,24 +33,25 @@ std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditi
             return "unknown condition name " + name;
         }
     }
+    if (const auto tolerance = reader.Value(kToleranceOption)) {
+        conditions.ToleranceSpEd = ParseTolerance(*tolerance);
+    }
     return {};
 }
-
-} // namespace
 
 ArgReader ShrinkArgReader(const std::vector<std::string>& args, std::set<std::string> valueOptions,
                           std::set<std::string> flags)
 {
-    valueOptions.insert({"--data", kConditionsOption, kSetOption});
+    valueOptions.insert({"--data", kConditionsOption, kSetOption, kToleranceOption});
     return ArgReader(args, std::move(valueOptions), std::move(flags), {kSetOption});
 }
 
-std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run)
+std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run, const ShrinkRunOptions& options)
 {
     std::string problem = ReadConditionArgs(reader, run.Conditions);
     if (problem.empty()) {
         const DrawHistory history = LoadOptionalHistoryArg(reader);
-        run.Lines = RunShrink(run.Conditions, history, run.Pool, run.Flags);
+        run.Lines = RunShrink(run.Conditions, history, run.Pool, run.Flags, options);
     }
     return problem;
 }

@@ -7,17 +7,20 @@
 #include "ArgReader.h"
 #include "base/TicketPool.h"
 #include "shrink/ShrinkConditions.h"
+#include "shrink/ShrinkRun.h"
 
 // The commands that run a shrink (shrink, prize, level) take --data and the CONDITIONS:
 //   --conditions FILE       a condition file, read with the load rules of the condition file
 //   --set NAME=VALUE        any number of times; NAME is a condition-file key or the name of a
 //                           condition control the file does not store, VALUE in its encoding
+//   --tolerance MIN..MAX    keep the tickets that fail MIN..MAX active conditions (0..0 by default)
 // The conditions start at the state program start leaves them in, then the file is loaded, then
-// each --set is applied in the order given.
+// each --set is applied in the order given, then --tolerance.
 
 namespace quorvane::cli {
 
-inline constexpr const char* kShrinkArgsUsage = "[--data FILE] [--conditions FILE] [--set NAME=VALUE]...";
+inline constexpr const char* kShrinkArgsUsage =
+    "[--data FILE] [--conditions FILE] [--set NAME=VALUE]... [--tolerance MIN..MAX]";
 
 // The reader of a command that runs a shrink: --data, the CONDITIONS and the command's own options
 // and switches.
@@ -33,10 +36,16 @@ struct ShrinkArgsRun
     std::vector<std::string> Lines; // the result memo
 };
 
-// Builds the conditions from the options and runs the shrink over the draws of --data (none when
-// --data is not given and the default data file does not exist). Returns a usage problem ("" when
-// there is none): an unknown NAME, a --set without "=". A VALUE that does not convert throws
-// UserError, and so does a condition or data file that cannot be read or holds a malformed piece.
-std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run);
+// Builds the conditions from the options. Returns a usage problem ("" when there is none): an
+// unknown NAME, a --set without "=". A VALUE that does not convert throws UserError, and so do a
+// condition file that cannot be read or holds a malformed piece and a --tolerance that is not a
+// valid MIN..MAX.
+std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditions);
+
+// Builds the conditions as ReadConditionArgs does and runs the shrink over the draws of --data
+// (none when --data is not given and the default data file does not exist); returns its usage
+// problem. A data file that cannot be read or parsed throws UserError.
+std::string RunShrinkFromArgs(const ArgReader& reader, ShrinkArgsRun& run,
+                              const ShrinkRunOptions& options = {});
 
 } // namespace quorvane::cli

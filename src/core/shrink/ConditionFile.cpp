@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "shrink/AnalysisSettings.h"
 #include "shrink/ConditionKeys.h"
 #include "text/UserError.h"
 
@@ -32,12 +33,12 @@ std::string SingleLine(std::string value)
     return value;
 }
 
-// The values of the condition section by lower-case key; the first of duplicated keys counts.
-std::unordered_map<std::string, std::string_view> SectionValues(const IniFile& ini)
+// The values of a section by lower-case key; the first of duplicated keys counts.
+std::unordered_map<std::string, std::string_view> SectionValues(const IniFile& ini, std::string_view name)
 {
     std::unordered_map<std::string, std::string_view> values;
     for (const IniFile::Section& section : ini.Sections()) {
-        if (!EqualsNoCase(section.Name, kConditionSection)) {
+        if (!EqualsNoCase(section.Name, name)) {
             continue;
         }
         values.reserve(section.Entries.size());
@@ -62,22 +63,47 @@ std::vector<IniFile::Entry> ConditionFileEntries(const ShrinkConditions& conditi
     return entries;
 }
 
+std::vector<IniFile::Entry> AnalysisFileEntries(const ShrinkConditions& conditions)
+{
+    std::vector<IniFile::Entry> entries;
+    for (const ConditionKey& key : ConditionKeys()) {
+        if (key.Analysis) {
+            entries.push_back(IniFile::Entry{key.Name, key.Get(conditions)});
+        }
+    }
+    return entries;
+}
+
 void SaveConditionFile(const std::string& path, const ShrinkConditions& conditions)
 {
-    WriteIniKeys(path, kConditionSection, ConditionFileEntries(conditions));
+    std::error_code ec;
+    IniFile ini = std::filesystem::exists(path, ec) ? IniFile::Load(path) : IniFile();
+    for (const IniFile::Entry& e : ConditionFileEntries(conditions)) {
+        ini.Set(kConditionSection, e.Key, e.Value);
+    }
+    // At their start values the analysis settings are left out, so that the file is the one the
+    // condition pages alone would write; a section saved before is updated, never left stale.
+    if (HasAnalysisSettings(conditions) || ini.HasSection(kAnalysisSection)) {
+        for (const IniFile::Entry& e : AnalysisFileEntries(conditions)) {
+            ini.Set(kAnalysisSection, e.Key, e.Value);
+        }
+    }
+    ini.Save(path);
 }
 
 void ReadConditionSection(const IniFile& ini, ShrinkConditions& conditions)
 {
-    const auto values = SectionValues(ini);
+    const auto values = SectionValues(ini, kConditionSection);
+    const auto analysis = SectionValues(ini, kAnalysisSection);
     ShrinkConditions next = conditions;
     for (const ConditionKey& key : ConditionKeys()) {
-        if (!key.Stored) {
+        if (!key.Stored && !key.Analysis) {
             continue;
         }
-        const auto found = values.find(LowerAscii(key.Name));
+        const auto& section = key.Analysis ? analysis : values;
+        const auto found = section.find(LowerAscii(key.Name));
         const std::string_view value =
-            found != values.end() ? found->second : std::string_view(key.MissingValue);
+            found != section.end() ? found->second : std::string_view(key.MissingValue);
         if (key.Encoding == ConditionEncoding::Bool || key.Encoding == ConditionEncoding::Integer) {
             try {
                 key.Set(next, value);
@@ -88,6 +114,7 @@ void ReadConditionSection(const IniFile& ini, ShrinkConditions& conditions)
             key.Set(next, value); // a malformed range piece ends the load here, before anything is applied
         }
     }
+    CheckAnalysisSettings(next);
     conditions = std::move(next);
 }
 

@@ -23,16 +23,23 @@ inline constexpr const char* kConditionLoadTitle = "打开条件配置文件，�
 // line of its own in the file.
 std::vector<IniFile::Entry> ConditionFileEntries(const ShrinkConditions& conditions);
 
-// Writes every stored key into the section of the file; an existing file keeps its other sections
-// and keys. Throws UserError when the file cannot be read or written (the file is then unchanged).
+// The key/value lines of the analysis settings (section kAnalysisSection), in table order.
+std::vector<IniFile::Entry> AnalysisFileEntries(const ShrinkConditions& conditions);
+
+// Writes every stored key into the section "条件设置" of the file, and the analysis settings into
+// their own section when they differ from their start values (or the file has that section
+// already); an existing file keeps its other sections and keys. Throws UserError when the file
+// cannot be read or written (the file is then unchanged).
 void SaveConditionFile(const std::string& path, const ShrinkConditions& conditions);
 
 // Reads every stored key of the section, compared without regard to letter case (the first of
 // duplicated keys counts), and applies it to the conditions with the reading rules of its
 // encoding: a missing key reads as its missing-key value, and so does a malformed bool or integer
 // value (or a list index outside its list). A malformed range piece throws UserError with the
-// integer message. The whole section is read before anything is applied, so on any error the
-// conditions stay exactly as they were.
+// integer message. The analysis settings are read from their own section alike (a file without it
+// reads as tolerance 0..0 and no exclusion); settings out of their range throw UserError with
+// their message. Everything is read before anything is applied, so on any error the conditions
+// stay exactly as they were.
 void ReadConditionSection(const IniFile& ini, ShrinkConditions& conditions);
 
 // Loads the file (GBK or UTF-8) and reads its section as ReadConditionSection does. Throws

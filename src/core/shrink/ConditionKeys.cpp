@@ -369,6 +369,19 @@ std::vector<ConditionKey> MakeKeys()
     for (std::size_t i = firstUnstored; i < keys.size(); ++i) {
         keys[i].Stored = false;
     }
+
+    // The analysis settings, which the condition file keeps in a section of their own.
+    const std::size_t firstAnalysis = keys.size();
+    keys.push_back(RangeKey(
+        "ToleranceSpEd", [](auto& m) -> auto& { return m.ToleranceSpEd; }, "0,0"));
+    keys.push_back(BoolKey(
+        "ExcludeDrawnChk", [](auto& m) -> auto& { return m.ExcludeDrawnChk; }));
+    keys.push_back(IntegerKey(
+        "ExcludeDrawnSp", [](auto& m) -> auto& { return m.ExcludeDrawnSp; }, 0));
+    for (std::size_t i = firstAnalysis; i < keys.size(); ++i) {
+        keys[i].Stored = false;
+        keys[i].Analysis = true;
+    }
     return keys;
 }
 

@@ -28,8 +28,12 @@ struct ConditionKey
 {
     std::string Name;
     ConditionEncoding Encoding = ConditionEncoding::Text;
-    // True for the keys of the condition file; false for the controls that only --set reaches.
+    // True for the keys of the condition file's section "条件设置"; false for the controls that only
+    // --set reaches and for the analysis keys.
     bool Stored = true;
+    // True for the analysis settings (tolerance, exclusion of past draws), which the condition file
+    // keeps in a section of their own.
+    bool Analysis = false;
     // The value that a condition file without this key reads as.
     std::string MissingValue;
     // The field's value in its encoding.
@@ -42,7 +46,8 @@ struct ConditionKey
 
 // Every key: the condition file's keys in the order they are written, then the controls that the
 // file does not store (tj1LianGeShuCbb, RowCbb1..6, ColCbb1..6, ssTb3SheetGbx1Sp1/Sp2,
-// ssTb4Gbx1Chk, ssTb4SheetGbx1Memo, ssTb4Gbx1MChk).
+// ssTb4Gbx1Chk, ssTb4SheetGbx1Memo, ssTb4Gbx1MChk), then the analysis keys (ToleranceSpEd,
+// ExcludeDrawnChk, ExcludeDrawnSp).
 const std::vector<ConditionKey>& ConditionKeys();
 
 // The key of that name, compared without regard to ASCII letter case; nullptr when there is none.

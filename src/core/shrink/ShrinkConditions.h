@@ -173,6 +173,16 @@ struct ShrinkConditions
     bool ssTb4Gbx1Chk = false;
     std::vector<std::string> ssTb4SheetGbx1Memo; // one red set per line
     TCheckCells<7> ssTb4Gbx1MChk{};              // "出球个数：", cells "0".."6"
+
+    // The analysis settings of the run (condition file section "容错与查重").
+    // "排除历史开奖号码": removes every ticket whose reds equal those of a past draw, the last
+    // ExcludeDrawnSp draws of the history (0 = all of them). It runs after stage 49.
+    bool ExcludeDrawnChk = false;
+    std::int32_t ExcludeDrawnSp = 0;
+    // Tolerance: a ticket survives when the number of active conditions it fails lies in
+    // Min..Max (0 <= Min <= Max <= 60); 0..0 is the plain run. The red selection of stage 8 is
+    // the base of the run, not a condition: a ticket outside it never survives.
+    TRangePair ToleranceSpEd{0, 0};
 };
 
 } // namespace quorvane

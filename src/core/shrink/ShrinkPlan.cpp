@@ -45,6 +45,7 @@ ShrinkPlan PlanBuilder::Build()
     PageFourAndSixStages();
     RegularStage();
     FaultTolerantStage();
+    ExcludeDrawnStage();
     return std::move(m_plan);
 }
 

@@ -145,6 +145,9 @@ struct ShrinkPlan
     bool LinesActive = false;
     std::vector<std::uint64_t> Lines; // distinct number masks of the reference lines
     std::uint8_t LineCounts = 0;
+
+    // Past draws excluded by "排除历史开奖号码": their pool ordinals, ascending, each once.
+    std::vector<std::int32_t> ExcludedTickets;
 };
 
 // The index of a histogram of runs: h2 + 4 h3 + 16 h4 + 32 h5 + 64 h6 where hL counts the runs of
@@ -152,7 +155,8 @@ struct ShrinkPlan
 inline constexpr std::array<int, 7> kRunWeight{0, 0, 1, 4, 16, 32, 64};
 
 // Compiles the conditions. The latest draw of the history is the reference of stage 23, which is
-// skipped when the history is empty. Throws UserError with the integer message for a piece of a
+// skipped when the history is empty; the draws of the history are those that "排除历史开奖号码"
+// excludes. Throws UserError with the integer message for a piece of a
 // number list that is not a whole number, reading the stages in their order.
 ShrinkPlan CompileShrinkPlan(const ShrinkConditions& conditions, const DrawHistory& history);
 

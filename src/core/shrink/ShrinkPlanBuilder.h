@@ -151,6 +151,8 @@ private:
 
     void FaultTolerantStage();
 
+    void ExcludeDrawnStage();
+
     static std::uint64_t OddNumbers() { return detail::kOddMask; }
     static std::uint64_t BigNumbers()
     {

@@ -3,10 +3,12 @@
 #include <unordered_set>
 
 #include "measures/Measures.h"
+#include "shrink/DrawnTickets.h"
 #include "shrink/NumberLists.h"
 #include "shrink/ShrinkPlanBuilder.h"
 
-// The stages of the pages 条件一 to 条件六, 常规缩水 and 其他设置 (31 to 49).
+// The stages of the pages 条件一 to 条件六, 常规缩水 and 其他设置 (31 to 49), and the exclusion
+// of past draws after them.
 
 namespace quorvane::planning {
 
@@ -278,6 +280,14 @@ void PlanBuilder::FaultTolerantStage()
         }
     }
     Activate();
+}
+
+void PlanBuilder::ExcludeDrawnStage()
+{
+    if (m_c.ExcludeDrawnChk) {
+        m_plan.ExcludedTickets = DrawnTicketOrdinals(m_history, m_history.size(), m_c.ExcludeDrawnSp);
+        Activate();
+    }
 }
 
 } // namespace quorvane::planning

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "shrink/AnalysisSettings.h"
+#include "shrink/ConditionVerdicts.h"
 #include "shrink/ShrinkCaptions.h"
 #include "shrink/ShrinkEngine.h"
 #include "shrink/ShrinkPlan.h"
+#include "shrink/StageReport.h"
 #include "shrink/SurvivorLines.h"
 #include "text/CheckedText.h"
 #include "text/DateTimeText.h"
@@ -32,7 +35,10 @@ std::string ShrinkHeaderLine(const std::tm& now)
 std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const DrawHistory& history,
                                    TicketPool& pool, SurvivorFlags& flags, const ShrinkRunOptions& options)
 {
+    CheckAnalysisSettings(conditions);
     const ShrinkPlan plan = CompileShrinkPlan(conditions, history);
+    const TRangePair tolerance = conditions.ToleranceSpEd;
+    const bool plain = IsPlainTolerance(tolerance);
 
     BuildTicketPool(pool);
     std::vector<std::string> lines;
@@ -52,19 +58,43 @@ std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const Dra
             }
         };
     }
-    ApplyShrinkPlan(plan, flags, progress);
+    ConditionVerdicts local;
+    ConditionVerdicts& verdicts = options.Verdicts != nullptr ? *options.Verdicts : local;
+    if (plain) {
+        ApplyShrinkPlan(plan, flags, progress);
+        if (options.Verdicts != nullptr) {
+            verdicts = ComputeVerdicts(conditions, history);
+        }
+    } else {
+        verdicts = ComputeVerdicts(conditions, history, progress);
+        flags = ToleranceFlags(verdicts, tolerance);
+    }
 
     const std::vector<std::uint8_t> blues(conditions.ssTb0BChk.begin(), conditions.ssTb0BChk.end());
     lines.push_back(kBlueLinePrefix + CheckedToText(TwoDigitCaptions(16), blues, ",", CaptionTrim::Trim));
     lines.emplace_back();
+    if (!plain) {
+        const VerdictCounts counts = CountVerdicts(verdicts);
+        lines.push_back(ToleranceLine(tolerance));
+        for (int k = tolerance.Min;
+             k <= tolerance.Max && static_cast<std::size_t>(k) < counts.FailHistogram.size(); ++k) {
+            lines.push_back(FailCountLine(k, counts.FailHistogram[static_cast<std::size_t>(k)]));
+        }
+    }
     const std::int32_t survivors = CountSurvivors(flags);
     lines.push_back(kResultCountPrefix + std::to_string(survivors) + kCountSuffix);
     if (survivors > kShrinkListLimit) {
         lines.push_back(kTooManyLine);
-    } else {
+    } else if (options.MemoTickets) {
         FormatSurvivorLines(pool, flags, lines);
     }
     return lines;
+}
+
+std::string ToleranceLine(const TRangePair& tolerance)
+{
+    return "容错" + FormatTolerance(tolerance) + "：保留不满足" + std::to_string(tolerance.Min) + "至" +
+           std::to_string(tolerance.Max) + "个条件的号码";
 }
 
 void TrimPositionEdits(ShrinkConditions& conditions)
@@ -80,6 +110,10 @@ void TrimPositionEdits(ShrinkConditions& conditions)
 
 SurvivorFlags ShrinkSurvivors(const ShrinkConditions& conditions, const DrawHistory& history)
 {
+    CheckAnalysisSettings(conditions);
+    if (!IsPlainTolerance(conditions.ToleranceSpEd)) {
+        return ToleranceFlags(ComputeVerdicts(conditions, history), conditions.ToleranceSpEd);
+    }
     SurvivorFlags flags;
     ApplyShrinkPlan(CompileShrinkPlan(conditions, history), flags);
     return flags;

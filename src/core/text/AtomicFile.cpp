@@ -33,7 +33,18 @@ std::string ReadFileBytes(const std::string& path)
     if (!f) {
         throw UserError(FileOpenErrorText(path));
     }
-    std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    // One read of the whole size where the size is known; a stream without one is read to its end.
+    std::string bytes;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (!ec && size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        f.read(bytes.data(), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(f.gcount()));
+        if (f.eof()) {
+            f.clear();
+        }
+    }
+    bytes.append(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     if (f.bad()) {
         throw UserError(FileOpenErrorText(path));
     }

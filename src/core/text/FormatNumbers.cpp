@@ -40,4 +40,16 @@ std::string FormatTicket(const TCodeRedArr& reds)
     return out;
 }
 
+std::string FormatPercent(long long part, long long whole)
+{
+    if (whole <= 0) {
+        return "-";
+    }
+    const long long tenths = (part * 2000 + whole) / (2 * whole); // part * 1000 / whole, rounded
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%s%lld.%lld%%", tenths < 0 ? "-" : "",
+                  (tenths < 0 ? -tenths : tenths) / 10, (tenths < 0 ? -tenths : tenths) % 10);
+    return buf;
+}
+
 } // namespace quorvane

@@ -19,4 +19,8 @@ std::string FormatTicket(const TCodeRedArr& reds);
 // Appends the ticket text of FormatTicket to out (no allocation when out has capacity).
 void AppendTicket(std::string& out, const TCodeRedArr& reds);
 
+// part / whole as a percentage with one decimal, rounded half up: (812, 1000) -> "81.2%"; "-" when
+// whole is 0 or less.
+std::string FormatPercent(long long part, long long whole);
+
 } // namespace quorvane

@@ -1,5 +1,7 @@
 #include "text/SplitText.h"
 
+#include <algorithm>
+
 namespace quorvane {
 
 std::string_view TrimText(std::string_view text)
@@ -28,6 +30,7 @@ std::vector<std::string> SplitText(std::string_view delimiter, std::string_view 
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];

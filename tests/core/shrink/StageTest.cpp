@@ -303,3 +303,27 @@ TEST(ShrinkStages, FaultTolerantFilter_49)
     c.ssTb4SheetGbx1Memo.clear();
     EXPECT_EQ(SameAsReference(c), kAll); // no line: inactive
 }
+
+TEST(ShrinkStages, ExcludeDrawnRemovesExactlyThePastReds)
+{
+    // Five draws, two of them with the same reds: four distinct red sets.
+    DrawHistory history = SmallHistory();
+    history.insert(history.begin(), history[1]);
+    history.push_back(history[0]);
+    history.push_back(history.back());
+    history[3].Reds = {10, 11, 12, 13, 14, 15};
+    history[4].Reds = {28, 29, 30, 31, 32, 33};
+    ShrinkConditions c;
+    c.ExcludeDrawnChk = true;
+    EXPECT_EQ(SameAsReference(c, history), kAll - 4);
+    c.ExcludeDrawnSp = 2; // the last two draws only
+    EXPECT_EQ(SameAsReference(c, history), kAll - 2);
+    c.ExcludeDrawnSp = 99; // more than the history holds: all of it
+    EXPECT_EQ(SameAsReference(c, history), kAll - 4);
+    // With other stages: the reds 01..10 keep C(10, 6) tickets, one of which was drawn.
+    c.ssTb0MChk = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    EXPECT_EQ(SameAsReference(c, history), Choose(10, 6) - 1);
+    EXPECT_EQ(SameAsReference(c, DrawHistory{}), Choose(10, 6)); // no draws: nothing to exclude
+    c.ExcludeDrawnChk = false;
+    EXPECT_EQ(SameAsReference(c, history), Choose(10, 6));
+}
