@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -21,6 +22,10 @@ inline constexpr int kShrinkProgressMaximum = 3740;
 
 // The result memo lists the tickets only up to this many survivors.
 inline constexpr std::int32_t kShrinkListLimit = 19999;
+
+// The result memo's lines before its tickets: the header, the pool count, an empty line, the blues,
+// an empty line and the survivor count.
+inline constexpr std::size_t kShrinkHeadLines = 6;
 
 // The local date and time for the first result line.
 using LocalClock = std::function<std::tm()>;
