@@ -37,6 +37,14 @@ inline PointMask PointBit(int point)
     return PointMask{1} << point;
 }
 
+// The set with each point p < cycle moved to (p + by) mod cycle; points from `cycle` up stay.
+inline PointMask TurnPoints(PointMask set, int by, int cycle)
+{
+    const PointMask ring = (PointMask{1} << cycle) - 1;
+    const PointMask moving = set & ring;
+    return (set & ~ring) | (((moving << by) | (moving >> (cycle - by))) & ring);
+}
+
 // The points of a set in ascending order; returns how many were written (at most 33).
 int PointsOf(PointMask set, std::array<std::int8_t, 33>& points);
 

@@ -36,17 +36,19 @@ public:
     bool PastShare(double share) const { return Elapsed() >= m_seconds * share; }
 
     // For a search loop: true once `steps` reached the step limit, or when the time is up (the clock
-    // is read every 256 steps).
+    // is read every `interval` steps, 256 unless the steps are slow enough to read it more often).
     bool StepsDone(std::uint64_t steps)
     {
         if (m_maxSteps != 0 && steps >= m_maxSteps) {
             return true;
         }
-        if ((steps & 255u) == 0) {
+        if (steps % m_interval == 0) {
             m_timeUp = TimeUp();
         }
         return m_timeUp;
     }
+
+    void SetClockInterval(std::uint64_t steps) { m_interval = steps < 1 ? 1 : steps; }
 
     double Elapsed() const { return std::chrono::duration<double>(Clock::now() - m_start).count(); }
 
@@ -55,6 +57,7 @@ private:
     Clock::time_point m_start;
     double m_seconds;
     std::uint64_t m_maxSteps;
+    std::uint64_t m_interval = 256;
     bool m_timeUp = false;
 };
 

@@ -4,13 +4,29 @@
 
 namespace quorvane {
 
-WheelCover::WheelCover(int points, int match, int keep)
+WheelCover::WheelCover(int points, int match, int keep, int cycle)
     : m_points(points)
     , m_match(match)
     , m_keep(keep)
     , m_all((PointMask{1} << points) - 1)
+    , m_cycle(cycle)
 {
-    const auto targets = static_cast<std::size_t>(Binomial(points, match));
+    std::size_t targets = static_cast<std::size_t>(Binomial(points, match));
+    if (cycle > 0) {
+        m_orbitOf.assign(targets, -1);
+        for (std::size_t r = 0; r < targets; ++r) {
+            if (m_orbitOf[r] >= 0) {
+                continue;
+            }
+            const auto orbit = static_cast<std::int32_t>(m_reps.size());
+            m_reps.push_back(static_cast<std::int32_t>(r));
+            const PointMask set = ColexUnrank(static_cast<std::int32_t>(r), match, points);
+            for (int by = 0; by < cycle; ++by) {
+                m_orbitOf[static_cast<std::size_t>(ColexRank(TurnPoints(set, by, cycle)))] = orbit;
+            }
+        }
+        targets = m_reps.size();
+    }
     m_count.assign(targets, 0);
     m_uncovered.resize(targets);
     m_where.resize(targets);
@@ -25,7 +41,7 @@ WheelCover::WheelCover(int points, int match, int keep)
 
 void WheelCover::Cover(std::int32_t rank)
 {
-    const auto r = static_cast<std::size_t>(rank);
+    const std::size_t r = Target(rank);
     if (m_count[r]++ == 0) {
         // Move the last uncovered set into this one's place.
         const std::int32_t at = m_where[r];
@@ -39,10 +55,10 @@ void WheelCover::Cover(std::int32_t rank)
 
 void WheelCover::Uncover(std::int32_t rank)
 {
-    const auto r = static_cast<std::size_t>(rank);
+    const std::size_t r = Target(rank);
     if (--m_count[r] == 0) {
         m_where[r] = static_cast<std::int32_t>(m_uncovered.size());
-        m_uncovered.push_back(rank);
+        m_uncovered.push_back(static_cast<std::int32_t>(r));
     }
 }
 
@@ -59,16 +75,14 @@ void WheelCover::Remove(PointMask block)
 std::int32_t WheelCover::Gain(PointMask block) const
 {
     std::int32_t gain = 0;
-    ForEachCovered(block,
-                   [this, &gain](std::int32_t r) { gain += m_count[static_cast<std::size_t>(r)] == 0; });
+    ForEachCovered(block, [this, &gain](std::int32_t r) { gain += m_count[Target(r)] == 0; });
     return gain;
 }
 
 std::int32_t WheelCover::Loss(PointMask block) const
 {
     std::int32_t loss = 0;
-    ForEachCovered(block,
-                   [this, &loss](std::int32_t r) { loss += m_count[static_cast<std::size_t>(r)] == 1; });
+    ForEachCovered(block, [this, &loss](std::int32_t r) { loss += m_count[Target(r)] == 1; });
     return loss;
 }
 
@@ -91,8 +105,8 @@ std::int32_t WheelCover::MoveDelta(PointMask block, int out, int in)
         for (const PointMask other : m_others) {
             const std::int32_t leaving = ColexRank(withOut | other);
             const std::int32_t entering = ColexRank(withIn | other);
-            delta += m_count[static_cast<std::size_t>(leaving)] == 1;
-            delta -= m_count[static_cast<std::size_t>(entering)] == 0;
+            delta += m_count[Target(leaving)] == 1;
+            delta -= m_count[Target(entering)] == 0;
             m_leaving.push_back(leaving);
             m_entering.push_back(entering);
         }

@@ -9,24 +9,35 @@ namespace quorvane {
 
 // How a list of six-point blocks covers the match-sets (sets of `match` points) of the points
 // 0..points-1: a block covers a match-set when they share at least `keep` points. Holds a count per
-// match-set (indexed by colex rank) and the list of the uncovered ones, so that a search can ask
-// what adding, removing or changing one block would do. The blocks themselves are the caller's.
+// match-set and the list of the uncovered ones, so that a search can ask what adding, removing or
+// changing one block would do. The blocks themselves are the caller's.
+//
+// With a cycle c > 0 the blocks stand for their orbits under turning the points 0..c-1 (point i to
+// i + 1 mod c; the points from c up stay): the match-sets are then counted by orbit, and an orbit is
+// covered when one block covers one of its sets, because turning the block covers the rest. Targets
+// are numbered by colex rank without a cycle, by orbit with one.
 class WheelCover final
 {
 public:
-    WheelCover(int points, int match, int keep);
+    WheelCover(int points, int match, int keep, int cycle = 0);
 
     int Points() const { return m_points; }
     int Match() const { return m_match; }
     int Keep() const { return m_keep; }
     PointMask AllPoints() const { return m_all; }
+    int Cycle() const { return m_cycle; }
     std::int32_t TargetCount() const { return static_cast<std::int32_t>(m_count.size()); }
 
     std::int32_t UncoveredCount() const { return static_cast<std::int32_t>(m_uncovered.size()); }
-    // The rank of the i-th uncovered match-set (the order changes as the cover changes).
+    // The i-th uncovered target (the order changes as the cover changes).
     std::int32_t Uncovered(std::size_t i) const { return m_uncovered[i]; }
-    bool IsCovered(std::int32_t rank) const { return m_count[static_cast<std::size_t>(rank)] > 0; }
-    PointMask TargetSet(std::int32_t rank) const { return ColexUnrank(rank, m_match, m_points); }
+    bool IsCovered(std::int32_t target) const { return m_count[static_cast<std::size_t>(target)] > 0; }
+    // The match-set of a target (with a cycle, the first of its orbit in colex order).
+    PointMask TargetSet(std::int32_t target) const
+    {
+        return ColexUnrank(m_reps.empty() ? target : m_reps[static_cast<std::size_t>(target)], m_match,
+                           m_points);
+    }
 
     // Calls fn(rank) for every match-set the block covers.
     template <typename Fn> void ForEachCovered(PointMask block, Fn&& fn) const
@@ -56,6 +67,10 @@ public:
     void ApplyMove();
 
 private:
+    std::size_t Target(std::int32_t rank) const
+    {
+        return static_cast<std::size_t>(m_orbitOf.empty() ? rank : m_orbitOf[static_cast<std::size_t>(rank)]);
+    }
     void Cover(std::int32_t rank);
     void Uncover(std::int32_t rank);
 
@@ -63,10 +78,13 @@ private:
     int m_match;
     int m_keep;
     PointMask m_all;
+    int m_cycle;
     std::int64_t m_perBlock = 0;
-    std::vector<std::int32_t> m_count;     // per match-set: the blocks that cover it
-    std::vector<std::int32_t> m_uncovered; // ranks of the match-sets no block covers
-    std::vector<std::int32_t> m_where;     // per match-set: its index in m_uncovered, or -1
+    std::vector<std::int32_t> m_orbitOf;   // with a cycle: per colex rank, its orbit
+    std::vector<std::int32_t> m_reps;      // with a cycle: per orbit, its first rank
+    std::vector<std::int32_t> m_count;     // per target: the covering (block, match-set) pairs
+    std::vector<std::int32_t> m_uncovered; // the targets no block covers
+    std::vector<std::int32_t> m_where;     // per target: its index in m_uncovered, or -1
     // The match-sets of the last MoveDelta that the move uncovers and covers (by that block).
     std::vector<std::int32_t> m_leaving;
     std::vector<std::int32_t> m_entering;

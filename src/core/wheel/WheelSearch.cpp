@@ -1,6 +1,7 @@
 #include "wheel/WheelSearch.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "base/Random.h"
@@ -16,13 +17,17 @@ namespace {
 // Work is measured in looked-up match-sets; this many fit in a second, roughly. It only divides
 // the budget between the phases, so the phases depend on the seconds asked for, never on the clock.
 constexpr double kLookupsPerSecond = 5e7;
-// The greedy start may use about this share of the budget for comparing candidate blocks.
+// Each of the two searches over orbits gets this share of the budget.
+constexpr double kOrbitShare = 0.25;
+// The greedy start may use about this share of a search's budget for comparing candidate blocks.
 constexpr double kGreedyWorkShare = 0.3;
 constexpr std::int64_t kMostTries = 256;
 // The greedy start stops comparing candidates at this share of the budget, leaving the rest of
 // the time to complete the cover with one random block per open match-set.
 constexpr double kGreedyTimeShare = 0.9;
 
+// The clock is read after about this much work, and at least every 256 steps.
+constexpr std::int64_t kClockWork = 100000;
 // A window holds about this much work, and between 1,000 and 20,000 steps.
 constexpr std::int64_t kWindowWork = 20000000;
 
@@ -76,23 +81,48 @@ std::size_t LowerBound(int points, int match, int keep)
     return static_cast<std::size_t>(bound);
 }
 
+// A bound on the blocks counts orbits with a cycle: each block stands for up to `cycle` of them.
+std::size_t OrbitBound(std::size_t bound, int cycle)
+{
+    const auto size = static_cast<std::size_t>(cycle > 0 ? cycle : 1);
+    return (bound + size - 1) / size;
+}
+
 class Search final
 {
 public:
-    Search(int points, int match, int keep, const SearchOptions& options, WheelSearchResult& result)
-        : m_cover(points, match, keep)
+    Search(int points, int match, int keep, int cycle, const SearchOptions& options,
+           WheelSearchResult& result)
+        : m_cover(points, match, keep, cycle)
         , m_near(keep - 1)
         , m_random(options.Seed)
         , m_deadline(options)
         , m_seconds(options.Seconds)
-        , m_bound(LowerBound(points, match, keep))
+        , m_bound(OrbitBound(LowerBound(points, match, keep), cycle))
         , m_result(result)
     {
     }
 
+    // Searches from a greedy start.
     void Run()
     {
         GreedyStart();
+        Improve();
+    }
+
+    // Searches from a complete cover.
+    void RunFrom(std::vector<PointMask> blocks)
+    {
+        m_blocks = std::move(blocks);
+        for (const PointMask b : m_blocks) {
+            m_cover.Add(b);
+        }
+        Improve();
+    }
+
+private:
+    void Improve()
+    {
         m_result.Blocks = m_blocks;
         if (m_result.StoppedEarly) {
             return;
@@ -102,7 +132,6 @@ public:
         Anneal();
     }
 
-private:
     // Walks the match-sets in rank order and, for each one still open, adds the best of some random
     // blocks that cover it. When the time runs out, each set still open gets one random block.
     void GreedyStart()
@@ -139,11 +168,17 @@ private:
     void DropRedundant()
     {
         for (std::size_t i = m_blocks.size(); i-- > 0 && !m_deadline.TimeUp();) {
-            if (m_cover.Loss(m_blocks[i]) == 0) {
-                m_cover.Remove(m_blocks[i]);
-                m_blocks[i] = m_blocks.back();
-                m_blocks.pop_back();
+            if (m_cover.Loss(m_blocks[i]) != 0) {
+                continue;
             }
+            // Counted by orbit, a block can cover one orbit twice and still be its only cover.
+            m_cover.Remove(m_blocks[i]);
+            if (m_cover.UncoveredCount() != 0) {
+                m_cover.Add(m_blocks[i]);
+                continue;
+            }
+            m_blocks[i] = m_blocks.back();
+            m_blocks.pop_back();
         }
     }
 
@@ -201,6 +236,8 @@ private:
         const auto window = static_cast<std::uint64_t>(
             std::clamp<std::int64_t>(kWindowWork / std::max<std::int64_t>(moveWork, 1), 1000, 20000));
         AnnealTemperature temperature(window);
+        m_deadline.SetClockInterval(static_cast<std::uint64_t>(
+            std::clamp<std::int64_t>(kClockWork / std::max<std::int64_t>(moveWork, 1), 1, 256)));
         std::uint64_t steps = 0;
         m_near.Build(m_blocks);
         for (;;) {
@@ -220,7 +257,11 @@ private:
             temperature.Observe(m_cover.UncoveredCount());
             const std::int32_t open =
                 m_cover.Uncovered(static_cast<std::size_t>(m_random.Next(m_cover.UncoveredCount())));
-            const PointMask target = m_cover.TargetSet(open);
+            PointMask target = m_cover.TargetSet(open);
+            if (m_cover.Cycle() > 0) {
+                // Any set of the open orbit will do: turning the block that covers it covers the rest.
+                target = TurnPoints(target, m_random.Next(m_cover.Cycle()), m_cover.Cycle());
+            }
             const std::size_t index = BlockNear(target);
             const PointMask block = m_blocks[index];
             const int out = RandomPoint(block & ~target, m_random);
@@ -249,8 +290,44 @@ private:
 
 WheelSearchResult SearchWheel(int points, int match, int keep, const SearchOptions& options)
 {
+    // First the search over orbits, once for each cycle, each with a share of the budget (and of
+    // the step limit); then the plain search from the better of the two, turned into whole orbits,
+    // with what is left.
+    const auto started = std::chrono::steady_clock::now();
+    SearchOptions orbitOptions = options;
+    orbitOptions.Seconds = options.Seconds * kOrbitShare;
+    orbitOptions.MaxSteps = options.MaxSteps == 0 ? 0 : std::max<std::uint64_t>(1, options.MaxSteps / 4);
+    std::vector<PointMask> start;
+    std::uint64_t orbitSteps = 0;
+    bool orbitsCut = true;
+    for (const int cycle : {points - 1, points}) {
+        if (!start.empty() && start.size() <= LowerBound(points, match, keep)) {
+            break;
+        }
+        WheelSearchResult orbits;
+        Search(points, match, keep, cycle, orbitOptions, orbits).Run();
+        std::vector<PointMask> blocks;
+        for (const PointMask b : orbits.Blocks) {
+            for (int by = 0; by < cycle; ++by) {
+                blocks.push_back(TurnPoints(b, by, cycle));
+            }
+        }
+        std::sort(blocks.begin(), blocks.end());
+        blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
+        if (start.empty() || blocks.size() < start.size()) {
+            start = std::move(blocks);
+        }
+        orbitSteps += orbits.Steps;
+        orbitsCut = orbitsCut && orbits.StoppedEarly;
+    }
+    SearchOptions rest = options;
+    const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    rest.Seconds = std::max(options.Seconds - spent, 0.0);
+    rest.MaxSteps = options.MaxSteps == 0 ? 0 : options.MaxSteps - std::min(options.MaxSteps - 1, orbitSteps);
     WheelSearchResult result;
-    Search(points, match, keep, options, result).Run();
+    Search(points, match, keep, 0, rest, result).RunFrom(std::move(start));
+    result.StoppedEarly = orbitsCut && result.Steps == 0;
+    result.Steps += orbitSteps;
     return result;
 }
 
