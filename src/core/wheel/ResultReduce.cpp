@@ -84,6 +84,7 @@ public:
         if (!m_graph || !Greedy()) {
             m_result.StoppedEarly = true;
             FirstFit();
+            m_result.FoundSeconds = m_deadline.Elapsed();
             return m_chosen.Items();
         }
         DropRedundant();
@@ -220,6 +221,9 @@ private:
         std::vector<std::int32_t> spared;
         for (;;) {
             if (m_open.Size() == 0) {
+                if (m_best.empty() || m_chosen.Size() < m_best.size()) {
+                    m_result.FoundSeconds = m_deadline.Elapsed();
+                }
                 m_best = m_chosen.Items();
                 if (m_chosen.Size() <= 1 || m_deadline.TimeUp()) {
                     break;

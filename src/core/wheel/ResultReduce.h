@@ -22,6 +22,7 @@ struct ReducedResult
     std::int32_t Survivors = 0;
     TCodeRedArrArr Tickets;    // chosen survivors, in pool order
     std::uint64_t Steps = 0;   // local-search steps made
+    double FoundSeconds = 0;   // when the search found these tickets, from its start
     bool StoppedEarly = false; // the time ran out before the greedy choice was complete
 };
 

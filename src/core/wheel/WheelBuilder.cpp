@@ -49,6 +49,7 @@ Wheel BuildWheel(const std::vector<int>& numbers, WheelGuarantee guarantee, cons
         WheelSearchResult found = SearchWheel(v, match, guarantee.Keep, options);
         blocks = std::move(found.Blocks);
         wheel.Steps = found.Steps;
+        wheel.FoundSeconds = found.FoundSeconds;
         wheel.StoppedEarly = found.StoppedEarly;
     }
     wheel.Tickets.reserve(blocks.size());

@@ -18,6 +18,7 @@ struct Wheel
     WheelGuarantee Guarantee;
     TCodeRedArrArr Tickets;    // numbers ascending in each ticket, tickets in ascending order
     std::uint64_t Steps = 0;   // local-search steps made
+    double FoundSeconds = 0;   // when the search found these tickets, from its start
     bool StoppedEarly = false; // the time ran out before the greedy start was complete
 };
 

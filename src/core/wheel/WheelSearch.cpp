@@ -123,13 +123,22 @@ public:
 private:
     void Improve()
     {
-        m_result.Blocks = m_blocks;
+        KeepBlocks();
         if (m_result.StoppedEarly) {
             return;
         }
         DropRedundant();
-        m_result.Blocks = m_blocks;
+        KeepBlocks();
         Anneal();
+    }
+
+    // Keeps the present blocks, a complete cover, as the result.
+    void KeepBlocks()
+    {
+        if (m_result.Blocks.empty() || m_blocks.size() < m_result.Blocks.size()) {
+            m_result.FoundSeconds = m_deadline.Elapsed();
+        }
+        m_result.Blocks = m_blocks;
     }
 
     // Walks the match-sets in rank order and, for each one still open, adds the best of some random
@@ -242,7 +251,7 @@ private:
         m_near.Build(m_blocks);
         for (;;) {
             if (m_cover.UncoveredCount() == 0) {
-                m_result.Blocks = m_blocks;
+                KeepBlocks();
                 if (m_blocks.size() <= m_bound || m_deadline.TimeUp()) {
                     break;
                 }
@@ -294,10 +303,14 @@ WheelSearchResult SearchWheel(int points, int match, int keep, const SearchOptio
     // the step limit); then the plain search from the better of the two, turned into whole orbits,
     // with what is left.
     const auto started = std::chrono::steady_clock::now();
+    const auto since = [started] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    };
     SearchOptions orbitOptions = options;
     orbitOptions.Seconds = options.Seconds * kOrbitShare;
     orbitOptions.MaxSteps = options.MaxSteps == 0 ? 0 : std::max<std::uint64_t>(1, options.MaxSteps / 4);
     std::vector<PointMask> start;
+    double startFound = 0;
     std::uint64_t orbitSteps = 0;
     bool orbitsCut = true;
     for (const int cycle : {points - 1, points}) {
@@ -305,6 +318,7 @@ WheelSearchResult SearchWheel(int points, int match, int keep, const SearchOptio
             break;
         }
         WheelSearchResult orbits;
+        const double begun = since();
         Search(points, match, keep, cycle, orbitOptions, orbits).Run();
         std::vector<PointMask> blocks;
         for (const PointMask b : orbits.Blocks) {
@@ -316,17 +330,20 @@ WheelSearchResult SearchWheel(int points, int match, int keep, const SearchOptio
         blocks.erase(std::unique(blocks.begin(), blocks.end()), blocks.end());
         if (start.empty() || blocks.size() < start.size()) {
             start = std::move(blocks);
+            startFound = begun + orbits.FoundSeconds;
         }
         orbitSteps += orbits.Steps;
         orbitsCut = orbitsCut && orbits.StoppedEarly;
     }
     SearchOptions rest = options;
-    const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    const double spent = since();
+    const std::size_t startSize = start.size();
     rest.Seconds = std::max(options.Seconds - spent, 0.0);
     rest.MaxSteps = options.MaxSteps == 0 ? 0 : options.MaxSteps - std::min(options.MaxSteps - 1, orbitSteps);
     WheelSearchResult result;
     Search(points, match, keep, 0, rest, result).RunFrom(std::move(start));
     result.StoppedEarly = orbitsCut && result.Steps == 0;
+    result.FoundSeconds = result.Blocks.size() < startSize ? spent + result.FoundSeconds : startFound;
     result.Steps += orbitSteps;
     return result;
 }

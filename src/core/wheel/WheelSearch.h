@@ -12,6 +12,7 @@ struct WheelSearchResult
 {
     std::vector<PointMask> Blocks; // six-point blocks over the points 0..points-1
     std::uint64_t Steps = 0;       // local-search steps made
+    double FoundSeconds = 0;       // when the returned blocks were found, from the start
     // The time ran out before the greedy start was complete: the rest was covered by plain blocks
     // and no local search was made.
     bool StoppedEarly = false;
