@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <ostream>
 
 #include "ArgReader.h"
@@ -34,7 +35,8 @@ int RunShrinkCommand(const std::vector<std::string>& args, std::ostream& out, st
         return UsageError(err, problem, kUsage);
     }
     if (reduce.Keep) {
-        std::vector<std::string> lines(run.Lines.begin(), run.Lines.begin() + kShrinkHeadLines);
+        const auto head = static_cast<std::ptrdiff_t>(std::min(kShrinkHeadLines, run.Lines.size()));
+        std::vector<std::string> lines(run.Lines.begin(), run.Lines.begin() + head);
         for (std::string& line : ReduceRun(reduce, run)) {
             lines.push_back(std::move(line));
         }

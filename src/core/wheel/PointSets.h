@@ -16,8 +16,8 @@ namespace quorvane {
 
 using PointMask = std::uint64_t;
 
-// Counted with shifts and masks: without a processor-specific build flag the compiler's own
-// population count is a library call, and the searches count points in their inner loops.
+// Counted with shifts and masks: in a build for any x86-64 processor the compiler's population
+// count is a library call, and the searches count points in their inner loops.
 inline int PointCount(PointMask set)
 {
     set -= (set >> 1) & 0x5555555555555555u;

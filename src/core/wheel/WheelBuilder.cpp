@@ -57,6 +57,7 @@ Wheel BuildWheel(const std::vector<int>& numbers, WheelGuarantee guarantee, cons
         wheel.Tickets.push_back(TicketOfBlock(b, wheel.Numbers));
     }
     std::sort(wheel.Tickets.begin(), wheel.Tickets.end());
+    wheel.Tickets.erase(std::unique(wheel.Tickets.begin(), wheel.Tickets.end()), wheel.Tickets.end());
     return wheel;
 }
 

@@ -1,5 +1,6 @@
 #include "wheel/WheelReport.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "text/FormatNumbers.h"
@@ -15,6 +16,7 @@ constexpr const char* kWheelEarlyNote = "号码太多，搜索在时限内未能
 constexpr const char* kReduceEarlyNote = "缩水结果太大，保证缩水在时限内提前停止，注数未经充分缩减。";
 constexpr const char* kVerdictPass = "校验通过：";
 constexpr const char* kVerdictFail = "校验失败：开奖红球为";
+constexpr const char* kNotSurvivor = "校验失败：不是缩水结果中的号码：";
 
 void AppendTickets(std::vector<std::string>& lines, const TCodeRedArrArr& tickets)
 {
@@ -55,6 +57,15 @@ std::vector<std::string> WheelReportLines(const Wheel& wheel)
 std::vector<std::string> ReductionReportLines(const ReducedResult& result, const TCodeRedArrArr& survivors)
 {
     RequireHolds(CheckReduction(survivors, result.Tickets, result.Keep));
+    // Both lists are in pool order: each ticket must come up in turn among the survivors.
+    auto next = survivors.begin();
+    for (const TCodeRedArr& t : result.Tickets) {
+        next = std::find(next, survivors.end(), t);
+        if (next == survivors.end()) {
+            throw std::logic_error(std::string(kNotSurvivor) + FormatTicket(t));
+        }
+        ++next;
+    }
     std::vector<std::string> lines;
     lines.push_back("保证缩水 保" + std::to_string(result.Keep) + "个红球，从" +
                     std::to_string(survivors.size()) + "注中选出" + std::to_string(result.Tickets.size()) +

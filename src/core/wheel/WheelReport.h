@@ -18,7 +18,8 @@ std::vector<std::string> WheelReportLines(const Wheel& wheel);
 
 // A head line with the guarantee and the counts, one ticket per line, "共N注", a note when the
 // time ran out before the greedy choice was complete, and the checker's verdict over the survivors.
-// Throws std::logic_error with the counterexample when the checker rejects the result.
+// Throws std::logic_error with the counterexample when the checker rejects the result, or with the
+// ticket when a ticket is not one of the survivors (both lists in pool order).
 std::vector<std::string> ReductionReportLines(const ReducedResult& result, const TCodeRedArrArr& survivors);
 
 } // namespace quorvane
