@@ -17,7 +17,7 @@ constexpr Command kCommands[] = {
     {"parse", RunParseCommand},         {"query", RunQueryCommand},       {"measures", RunMeasuresCommand},
     {"shrink", RunShrinkCommand},       {"prize", RunPrizeCommand},       {"level", RunLevelCommand},
     {"recommend", RunRecommendCommand}, {"chart", RunChartCommand},       {"health", RunHealthCommand},
-    {"demo-data", RunDemoDataCommand},  {"backtest", RunBacktestCommand},
+    {"demo-data", RunDemoDataCommand},  {"backtest", RunBacktestCommand}, {"wheel", RunWheelCommand},
 };
 
 constexpr const char* kUsage = R"(usage: quorvane-cli COMMAND [OPTIONS]
@@ -33,6 +33,10 @@ constexpr const char* kUsage = R"(usage: quorvane-cli COMMAND [OPTIONS]
   chart     NAME --data FILE [-n N] [--start S]
   health    --data FILE (--numbers 1,2,3 | --tails 0,5)
   demo-data [--draws N] [--seed S]
+  wheel     --numbers 01,02,... --guarantee M:T [--seconds S] [--seed N] [--iterations N]
+
+shrink, prize and level also take --reduce T [--seconds S]: they work on a short list of the
+survivors that keeps T reds (3, 4 or 5) whenever the winning reds are a survivor.
 
 CONDITIONS: --conditions FILE.ini, any number of --set NAME=VALUE, and --tolerance MIN..MAX.
 --data defaults to ssq.dxt in the current folder.)";

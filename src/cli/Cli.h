@@ -27,6 +27,7 @@ int RunLevelCommand(const std::vector<std::string>& args, std::ostream& out, std
 int RunBacktestCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunHealthCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRecommendCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunWheelCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace quorvane::cli

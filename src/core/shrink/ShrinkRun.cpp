@@ -83,9 +83,12 @@ std::vector<std::string> RunShrink(const ShrinkConditions& conditions, const Dra
     }
     const std::int32_t survivors = CountSurvivors(flags);
     lines.push_back(kResultCountPrefix + std::to_string(survivors) + kCountSuffix);
+    if (!options.MemoTickets) {
+        return lines;
+    }
     if (survivors > kShrinkListLimit) {
         lines.push_back(kTooManyLine);
-    } else if (options.MemoTickets) {
+    } else {
         FormatSurvivorLines(pool, flags, lines);
     }
     return lines;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -38,7 +39,8 @@ struct ShrinkRunOptions
     // When set, receives the verdicts of the run's conditions (ComputeVerdicts), for the stage
     // report; a run with a tolerance computes them anyway.
     ConditionVerdicts* Verdicts = nullptr;
-    // False leaves the tickets out of the memo, for a caller that lists the survivors itself.
+    // False leaves the tickets (and the line saying there are too many to list) out of the memo, for
+    // a caller that lists the survivors, or a list made from them, itself.
     bool MemoTickets = true;
 };
 
