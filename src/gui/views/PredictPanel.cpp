@@ -59,17 +59,17 @@ void TPredictPanel::CreateToolBar()
     RcmLmBt = add("RcmLmBt", "冷码推荐", QStyle::SP_ArrowDown);
     RcmRmBt = add("RcmRmBt", "热码推荐", QStyle::SP_ArrowUp);
     RcmBcmBt = add("RcmBcmBt", "必出码荐", QStyle::SP_DialogApplyButton);
-    RcmDmBt = add("RcmDmBt", "胆码推荐", QStyle::SP_DialogYesButton);
+    RcmDmBt = add("RcmDmBt", "胆码推荐", QStyle::SP_ArrowRight);
     PridictTbr->addSeparator();
     RcmDzBt = add("RcmDzBt", "单注推荐", QStyle::SP_FileIcon);
     RcmFsBt = add("RcmFsBt", "复式预测", QStyle::SP_FileDialogDetailedView);
     PridictTbr->addSeparator();
     TuiWeiNumRcmBt = add("TuiWeiNumRcmBt", "尾数推荐", QStyle::SP_FileDialogListView);
     RcmQiOuBiBt = add("RcmQiOuBiBt", "奇偶比荐", QStyle::SP_FileDialogInfoView);
-    AreaSumRcmBt = add("AreaSumRcmBt", "和值推荐", QStyle::SP_FileDialogContentsView);
+    AreaSumRcmBt = add("AreaSumRcmBt", "和值推荐", QStyle::SP_MediaSeekForward);
     PridictTbr->addSeparator();
     RcmExportBt = add("RcmExportBt", "导出", QStyle::SP_DialogSaveButton);
-    RcmPrintBt = add("RcmPrintBt", "打印", QStyle::SP_ComputerIcon);
+    RcmPrintBt = add("RcmPrintBt", "打印", QStyle::SP_FileDialogContentsView);
 
     ConnectCommand(RcmLmBt, &QAction::triggered, this, [this] { RcmLmBtClick(); });
     ConnectCommand(RcmRmBt, &QAction::triggered, this, [this] { RcmRmBtClick(); });
