@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <QWindow>
 
+#include "PredictShots.h"
 #include "app/AboutForm.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv)
     Save(form, shots, QStringLiteral("shrink-panel"));
     form.GridXMenuClick();
     Save(form, shots, QStringLiteral("chart-pages"));
+    TakePredictShots(
+        form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
 
     TAboutForm about(form.Dialogs(), &form);
     about.show();

@@ -22,12 +22,7 @@ std::optional<std::vector<std::string>> LoadDataFile(const std::string& path)
 
 void SaveDataFile(const std::string& path, const std::vector<std::string>& lines)
 {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    WriteFileAtomic(path, Utf8ToGbk(text));
+    SaveTextLines(path, lines);
 }
 
 } // namespace quorvane

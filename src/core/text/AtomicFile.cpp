@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "text/Encoding.h"
 #include "text/UserError.h"
 
 namespace quorvane {
@@ -90,6 +91,16 @@ void WriteFileAtomic(const std::string& path, std::string_view bytes)
         std::remove(tmpl.c_str());
         throw UserError(FileWriteErrorText(path));
     }
+}
+
+void SaveTextLines(const std::string& path, const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    WriteFileAtomic(path, Utf8ToGbk(text));
 }
 
 } // namespace quorvane
