@@ -163,6 +163,25 @@ TEST(ShrinkStages, HiddenLists_27_to_30)
     SameAsReference(With({{"ssTb3SheetGbx1Sp2", "182"}}));
 }
 
+TEST(ShrinkStages, AGroupNamedTwiceIsOneTestOfBothCounts)
+{
+    // The same numbers in another order and with other counts: only the counts named by both pass.
+    EXPECT_EQ(SameAsReference(With({{"CodeSelLbx1ssTb3Gbx1Lbx", "1,2,3&0,1#3,2,1&1,2"}})), 3 * Choose(30, 5));
+    // A code-set entry naming the numbers of a tail group (tail 1: 01 11 21 31) joins that group,
+    // and so does the banker group for the same numbers.
+    EXPECT_EQ(SameAsReference(With({{"3D匹配", "1&1,2"}, {"CodeSelLbx1ssTb3Gbx1Lbx", "31,21,11,01&2,3"}})),
+              Choose(4, 2) * Choose(29, 4));
+    EXPECT_EQ(SameAsReference(With({{"CodeSelLbx1ssTb3Gbx1Lbx", "1,2&0,1#5&0"}, {"ssTb3Gbx2Num", "1,2"}})),
+              2 * Choose(30, 5));
+    // Many entries, with repeats among them, keep what the first ones alone keep.
+    std::string entries = "1,2,3&0,1#3,2,1&1,2";
+    for (int i = 0; i < 3000; ++i) {
+        entries += "#" + std::to_string(1 + i % 3) + "," + std::to_string(1 + (i + 1) % 3) + ",3&0,1,2,3,4,5,6";
+    }
+    EXPECT_EQ(CountSurvivors(ShrinkSurvivors(With({{"CodeSelLbx1ssTb3Gbx1Lbx", entries.c_str()}}), SmallHistory())),
+              3 * Choose(30, 5));
+}
+
 TEST(ShrinkStages, PageOne_31_to_37)
 {
     EXPECT_EQ(SameAsReference(With({{"tj1QiOuBiChk", "1"}})), 0);       // switched on, no cell checked
