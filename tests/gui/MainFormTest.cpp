@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -349,7 +350,7 @@ TEST(MainForm, ClosingStaysOpenWhenTheSaveFails)
     // The data file's place is taken by a folder: the save cannot replace it.
     std::filesystem::remove(program.File("ssq.dxt"));
     std::filesystem::create_directory(program.File("ssq.dxt"));
-    program.Dialogs().ExpectAsk(TAnswer::Yes).ExpectError(ToQ(FileWriteErrorText(program.File("ssq.dxt"))));
+    program.Dialogs().ExpectAsk(TAnswer::Yes).ExpectError(ToQ(FileWriteErrorText(program.File("ssq.dxt"), WriteFailureReason(EISDIR))));
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
 }

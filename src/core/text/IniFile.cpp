@@ -77,7 +77,7 @@ IniFile IniFile::Parse(std::string_view text)
 
 IniFile IniFile::Load(const std::string& path)
 {
-    return Parse(DecodeFileText(ReadFileBytes(path)));
+    return Parse(DecodeFileText(ReadFileBytes(path, kIniFileLimit)));
 }
 
 std::size_t IniFile::FindSection(std::string_view name) const

@@ -9,6 +9,9 @@
 
 namespace quorvane {
 
+// The most an INI file may hold when read (a condition file is a few kilobytes).
+inline constexpr std::size_t kIniFileLimit = std::size_t{16} << 20;
+
 // An INI document: sections of "key=value" lines. Section names and keys are compared without
 // regard to ASCII letter case; values are kept as text (everything after the first '=', with
 // surrounding spaces removed). Text is UTF-8 in memory and GBK on disk (reading accepts UTF-8 too).
@@ -31,7 +34,8 @@ public:
     // Parses INI text (already decoded to UTF-8). Lines outside any section, comment lines
     // (';' or '#') and lines without '=' are ignored; a repeated section is merged into the first.
     static IniFile Parse(std::string_view text);
-    // Reads and parses a file; throws UserError when it cannot be read.
+    // Reads and parses a file; throws UserError when it cannot be read or holds more than
+    // kIniFileLimit bytes.
     static IniFile Load(const std::string& path);
 
     // Reading and writing take time linear in the size of the document: sections are found

@@ -80,3 +80,13 @@ TEST(IniFile, RepeatedSectionsMergeAndSetUpdatesTheFirstOfRepeatedKeys)
     EXPECT_EQ(ini.Sections().back().Name, "New Section");
     EXPECT_EQ(ini.Get("new section", "X"), "1");
 }
+
+TEST(IniFile, ReadingStopsAtTheSizeLimit)
+{
+    TempDir dir;
+    const std::string path = dir.File("huge.ini");
+    WriteBytes(path, "");
+    std::filesystem::resize_file(path, kIniFileLimit + 1);
+    EXPECT_EQ(quorvane::test::ErrorText([&] { IniFile::Load(path); }),
+              "无法打开文件 \"" + path + "\"：文件大于 16 MB 的上限");
+}
