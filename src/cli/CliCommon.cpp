@@ -6,6 +6,7 @@
 #include "Cli.h"
 #include "history/DataFile.h"
 #include "text/IntConvert.h"
+#include "text/SplitText.h"
 #include "text/UserError.h"
 
 namespace quorvane::cli {
@@ -43,7 +44,7 @@ std::string ArgsProblem(const ArgReader& reader, std::size_t words, const std::s
         return missing;
     }
     if (positional.size() > words) {
-        return "unexpected argument " + positional[words];
+        return "unexpected argument " + EscapeControlBytes(positional[words]);
     }
     return {};
 }
