@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ShrinkTestSupport.h"
+#include "measures/Measures.h"
 
 using namespace quorvane;
 using namespace quorvane::test;
@@ -194,6 +195,13 @@ TEST(ShrinkStages, PageOne_31_to_37)
     EXPECT_EQ(SameAsReference(With({{"tj1HeZhiChk", "1"}, {"tj1HeZhiSpEd", "120,100"}})), 0);
     SameAsReference(With({{"tj1HeZhiChk", "1"}, {"tj1PaiChuHeZhiEd", "   29  55  -4 999 "}}));
     SameAsReference(With({{"tj1AcZhiChk", "1"}, {"tj1AcZhiSpEd", "2,9"}, {"tj1PaiChuAcZhiEd", "5 6 9  12"}}));
+    // The highest AC value, 10, excluded alone: exactly the tickets of AC 10 go.
+    std::int32_t ac10 = 0;
+    for (const TCodeRedArr& t : SharedPool()) {
+        ac10 += ACOfCodeArr(t) == 10 ? 1 : 0;
+    }
+    ASSERT_GT(ac10, 0);
+    EXPECT_EQ(SameAsReference(With({{"tj1AcZhiChk", "1"}, {"tj1PaiChuAcZhiEd", "10"}})), kAll - ac10);
     EXPECT_EQ(SameAsReference(With({{"tj1LainHaoChk", "1"}})), 0);
     SameAsReference(With({{"tj1LainHaoChk", "1"}, {"tj1LianHaoMChk", "1对"}}));
     SameAsReference(With({{"tj1LainHaoChk", "1"}, {"tj1LianHaoMChk", "0对,2对"}, {"tj1LianGeShuCbb", "2"}}));
@@ -211,6 +219,8 @@ TEST(ShrinkStages, PageTwo_38_to_42)
     EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "  "}})), kAll);
     EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "21 34"}})), 0);
     EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "1 2 3 4 5 6 7"}})), 0);
+    // Exactly six must-have numbers: the one ticket that holds them all.
+    EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "33 1 2 3 4 5"}})), 1);
     EXPECT_EQ(SameAsReference(With({{"tj2BiBuTongChk", "1"}, {"tj2BiBuTongEdArr0", "03 08 14"}})),
               kAll - Choose(30, 3));
     SameAsReference(
