@@ -19,6 +19,7 @@
 #include "history/BuiltinHistory.h"
 #include "history/DataPage.h"
 #include "text/AtomicFile.h"
+#include "text/Encoding.h"
 #include "views/DataView.h"
 #include "views/PageControl.h"
 #include "views/PredictPanel.h"
@@ -330,6 +331,48 @@ TEST(MainForm, HelpCommandsOpenTheHelpFileTheSiteAndTheAboutWindow)
     dialogs.ExpectModal();
     program.Find<QAction>(QStringLiteral("HelpMenuAbout"))->trigger();
     EXPECT_EQ(dialogs.Texts(Kind::Modal), (QStringList{QStringLiteral("关于"), QStringLiteral("关于")}));
+}
+
+TEST(MainForm, HelpFallsBackToTheProgramsOwnWindowsWhenTheDesktopCannotOpen)
+{
+    TProgram program;
+    program.Start(kThreeDraws);
+    TScriptedDialogs& dialogs = program.Dialogs();
+    const QString help = program.Folder() + QStringLiteral("/readme.txt");
+    EXPECT_EQ(program.Form().HelpFile(), help);
+
+    // No handler and no help file: the message names the file it looked for.
+    dialogs.ExpectOpenUrl(QString(), false).ExpectMessage(QStringLiteral("找不到帮助文件：\r\n") + help);
+    program.Find<QAction>(QStringLiteral("HelpMenuTopic"))->trigger();
+
+    // No handler: the help text shows in the program's text window.
+    quorvane::test::WriteBytes(help.toStdString(), Utf8ToGbk("使用说明\r\n第二行\r\n"));
+    bool shown = false;
+    dialogs.ExpectOpenUrl(QString(), false).ExpectModal([&](QDialog& window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("帮助主题"));
+        EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->toPlainText(),
+                  QStringLiteral("使用说明\n第二行"));
+        shown = true;
+        return 0;
+    });
+    program.Find<QAction>(QStringLiteral("HelpMenuTopic"))->trigger();
+    EXPECT_TRUE(shown);
+
+    // Web addresses: a message with the address to copy, from the menu, the tool bar and About.
+    const QString site = QStringLiteral("https://quorvane.example.org/");
+    const QString message = QStringLiteral("无法打开浏览器。请把下面的网址复制到浏览器中打开：\r\n") + site;
+    dialogs.ExpectOpenUrl(site, false).ExpectMessage(message).ExpectOpenUrl(site, false).ExpectMessage(message);
+    program.Find<QAction>(QStringLiteral("HelpMenuWebSite"))->trigger();
+    program.Find<QToolButton>(QStringLiteral("HelpMenuRecmBt"))->click();
+    dialogs.ExpectModal([&](QDialog& dialog) {
+        auto& about = dynamic_cast<TAboutForm&>(dialog);
+        // The About window says where the data file is.
+        EXPECT_EQ(about.DataLbl->text(), QStringLiteral("数据文件: ") + program.Folder() + QStringLiteral("/ssq.dxt"));
+        dialogs.ExpectOpenUrl(site, false).ExpectMessage(message);
+        emit about.WebLbl->linkActivated(site);
+        return 0;
+    });
+    program.Find<QAction>(QStringLiteral("HelpMenuAbout"))->trigger();
 }
 
 TEST(MainForm, SwitchingViewsKeepsTheEditorsState)
