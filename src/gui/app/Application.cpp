@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "app/ErrorReport.h"
+#include "app/Icons.h"
 #include "controls/InterfaceFont.h"
 
 namespace quorvane::gui {
@@ -15,6 +16,7 @@ TApplication::TApplication(int& argc, char** argv)
     // The name places the user's data folder (~/.local/share/Quorvane). No display name: Qt would
     // append it to the title of every window and dialog.
     setApplicationName(QStringLiteral("Quorvane"));
+    setWindowIcon(ProgramIcon());
     setFont(InterfaceFont());
     LoadQtTranslations();
 }

@@ -16,6 +16,7 @@
 #include "app/AboutForm.h"
 #include "app/CodeViewForm.h"
 #include "app/ErrorReport.h"
+#include "app/Icons.h"
 #include "app/OpenAddress.h"
 #include "app/PrintLines.h"
 #include "app/ProgressForm.h"
@@ -76,6 +77,7 @@ TMainForm::TMainForm(std::unique_ptr<IDialogs> dialogs, const QString& programFo
     }
     SetErrorDialogs(m_dialogs.get());
     setObjectName(QStringLiteral("MainForm"));
+    setWindowIcon(ProgramIcon());
     setFont(InterfaceFont());
     resize(812, 566);
     setMinimumSize(300, 300);
