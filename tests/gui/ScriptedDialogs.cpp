@@ -186,7 +186,12 @@ void TScriptedDialogs::ShowError(const QString& text)
     Take(Kind::Error, text);
 }
 
-TAnswer TScriptedDialogs::Ask(const QString& text, bool withCancel, TAnswer defaultAnswer)
+TAnswer TScriptedDialogs::Ask(const QString& text, bool withCancel)
+{
+    return AskWithDefault(text, withCancel, TAnswer::Yes);
+}
+
+TAnswer TScriptedDialogs::AskWithDefault(const QString& text, bool withCancel, TAnswer defaultAnswer)
 {
     const auto e = Take(Kind::Ask, text, defaultAnswer);
     if (!e) {
@@ -240,7 +245,12 @@ std::unique_ptr<IProgress> TScriptedDialogs::OpenProgress(const QString& text, s
     return std::make_unique<TScriptedProgress>(e ? e->Number : -1, std::move(onCancel));
 }
 
-bool TScriptedDialogs::OpenUrl(const QUrl& url)
+void TScriptedDialogs::OpenUrl(const QUrl& url)
+{
+    TryOpenUrl(url);
+}
+
+bool TScriptedDialogs::TryOpenUrl(const QUrl& url)
 {
     const auto e = Take(Kind::OpenUrl, url.toString());
     return e && e->Number != 0;

@@ -67,8 +67,8 @@ public:
 
     void ShowMessage(const QString& text) override;
     void ShowError(const QString& text) override;
-    TAnswer Ask(const QString& text, bool withCancel, TAnswer defaultAnswer) override;
-    using IDialogs::Ask;
+    TAnswer Ask(const QString& text, bool withCancel) override;
+    TAnswer AskWithDefault(const QString& text, bool withCancel, TAnswer defaultAnswer) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     std::optional<QString> OpenFileName(const TFileDialogSpec& dialog) override;
@@ -76,7 +76,8 @@ public:
     bool SetUpPrinter(QPrinter& printer) override;
     int ExecModal(QDialog& dialog) override;
     std::unique_ptr<IProgress> OpenProgress(const QString& text, std::function<void()> onCancel) override;
-    bool OpenUrl(const QUrl& url) override;
+    void OpenUrl(const QUrl& url) override;
+    bool TryOpenUrl(const QUrl& url) override;
 
 private:
     struct Expectation

@@ -220,7 +220,7 @@ QString TMainForm::DataFileStatus() const
 
 void TMainForm::HelpMenuTopicClick()
 {
-    if (m_dialogs->OpenUrl(QUrl::fromLocalFile(m_helpFile))) {
+    if (m_dialogs->TryOpenUrl(QUrl::fromLocalFile(m_helpFile))) {
         return;
     }
     // No handler on this desktop: the program's own text window shows the help text.

@@ -8,7 +8,7 @@ namespace quorvane::gui {
 
 void OpenWebAddress(IDialogs& dialogs, const QString& address)
 {
-    if (!dialogs.OpenUrl(QUrl(address))) {
+    if (!dialogs.TryOpenUrl(QUrl(address))) {
         dialogs.ShowMessage(QString::fromUtf8(kAddressNotOpenedText) + QStringLiteral("\r\n") + address);
     }
 }

@@ -143,7 +143,12 @@ void TQtDialogs::ShowError(const QString& text)
     NewMessageBox(m_parent, m_title, text, true)->exec();
 }
 
-TAnswer TQtDialogs::Ask(const QString& text, bool withCancel, TAnswer defaultAnswer)
+TAnswer TQtDialogs::Ask(const QString& text, bool withCancel)
+{
+    return AskWithDefault(text, withCancel, TAnswer::Yes);
+}
+
+TAnswer TQtDialogs::AskWithDefault(const QString& text, bool withCancel, TAnswer defaultAnswer)
 {
     const auto box = NewQuestionBox(m_parent, m_title, text, withCancel, defaultAnswer);
     box->exec();
@@ -204,7 +209,12 @@ std::unique_ptr<IProgress> TQtDialogs::OpenProgress(const QString& text, std::fu
     return std::make_unique<TQtProgress>(m_parent, m_title, text, std::move(onCancel));
 }
 
-bool TQtDialogs::OpenUrl(const QUrl& url)
+void TQtDialogs::OpenUrl(const QUrl& url)
+{
+    TryOpenUrl(url);
+}
+
+bool TQtDialogs::TryOpenUrl(const QUrl& url)
 {
     const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (launcher.isEmpty()) {

@@ -20,8 +20,9 @@ public:
 
     void ShowMessage(const QString& text) override;
     void ShowError(const QString& text) override;
-    TAnswer Ask(const QString& text, bool withCancel, TAnswer defaultAnswer) override;
-    using IDialogs::Ask;
+    // Qt's boxes with the program's Chinese button texts; Ask defaults to 是.
+    TAnswer Ask(const QString& text, bool withCancel) override;
+    TAnswer AskWithDefault(const QString& text, bool withCancel, TAnswer defaultAnswer) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     std::optional<QString> OpenFileName(const TFileDialogSpec& dialog) override;
@@ -29,7 +30,8 @@ public:
     bool SetUpPrinter(QPrinter& printer) override;
     int ExecModal(QDialog& dialog) override;
     std::unique_ptr<IProgress> OpenProgress(const QString& text, std::function<void()> onCancel) override;
-    bool OpenUrl(const QUrl& url) override;
+    void OpenUrl(const QUrl& url) override;
+    bool TryOpenUrl(const QUrl& url) override;
 
 private:
     QWidget* m_parent = nullptr;

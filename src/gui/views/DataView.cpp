@@ -114,7 +114,7 @@ TDataView::TSaveOutcome TDataView::SaveEditor()
     const std::string path = FromQ(DataFilePath());
     const std::vector<std::string> lines = EditorLines();
     if (SaveWouldEmptyDataFile(path, lines) &&
-        m_context.Dialogs().Ask(ToQ(kEmptySaveQuestion), false, TAnswer::No) != TAnswer::Yes) {
+        m_context.Dialogs().AskWithDefault(ToQ(kEmptySaveQuestion), false, TAnswer::No) != TAnswer::Yes) {
         return TSaveOutcome::Declined;
     }
     SaveDataFile(path, lines);
@@ -171,7 +171,7 @@ bool TDataView::ConfirmClose()
         return true;
     }
     // Enter answers Cancel: the question protects the edits, it must not be a way to lose the file.
-    switch (m_context.Dialogs().Ask(ToQ(kSaveChangesQuestion), true, TAnswer::Cancel)) {
+    switch (m_context.Dialogs().AskWithDefault(ToQ(kSaveChangesQuestion), true, TAnswer::Cancel)) {
     case TAnswer::No:
         return true;
     case TAnswer::Cancel:
