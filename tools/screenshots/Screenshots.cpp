@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <QWindow>
 
+#include "DesktopShots.h"
 #include "PredictShots.h"
 #include "app/AboutForm.h"
 #include "app/Application.h"
@@ -77,6 +78,7 @@ int main(int argc, char** argv)
     TakePredictShots(
         form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
 
+    TakeDesktopShots(form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); });
     TAboutForm about(form.Dialogs(), &form);
     about.show();
     Save(about, shots, QStringLiteral("about"));
