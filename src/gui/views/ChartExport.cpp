@@ -139,15 +139,19 @@ QImage WholeGridImage(const TTrendGridModel& grid, const QWidget& look)
     return WholeWidgetImage(whole);
 }
 
-QImage WholeWidgetImage(QWidget& widget)
+QImage WholeWidgetImage(QWidget& widget, QSize size)
 {
-    QImage image(widget.size(), QImage::Format_RGB32);
+    if (!size.isValid()) {
+        size = widget.size();
+    }
+    QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
         return image;
     }
     image.fill(widget.palette().color(QPalette::Window));
     QPainter painter(&image);
-    widget.render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    widget.render(&painter, QPoint(), QRegion(0, 0, size.width(), size.height()),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
     return image;
 }
 

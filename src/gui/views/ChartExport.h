@@ -47,7 +47,8 @@ void ExportChartTable(IDialogs& dialogs, const TChartSource& source);
 QSize WholeGridSize(const TTrendGridModel& grid);
 QImage WholeGridImage(const TTrendGridModel& grid, const QWidget& look);
 
-// A widget's whole picture, also the parts scrolled out of view.
-QImage WholeWidgetImage(QWidget& widget);
+// A widget's picture, also of the parts scrolled out of view: the rectangle of the given size at its
+// top left corner (the whole widget when the size is not valid).
+QImage WholeWidgetImage(QWidget& widget, QSize size = QSize());
 
 } // namespace quorvane::gui

@@ -226,13 +226,19 @@ void TChartPageView::PlaceTables()
     UpdateCanvasSize();
 }
 
-void TChartPageView::UpdateCanvasSize()
+QSize TChartPageView::ContentSize() const
 {
     QRect extent;
     for (const QWidget* child : m_canvas->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         extent = extent.united(child->geometry());
     }
-    m_canvas->resize(std::max(extent.right() + 1, 0), std::max(extent.bottom() + 1, 0));
+    return {std::max(extent.right() + 1, 0), std::max(extent.bottom() + 1, 0)};
+}
+
+void TChartPageView::UpdateCanvasSize()
+{
+    // The canvas covers the box at least, so the box shows the window colour all over.
+    m_canvas->resize(ContentSize().expandedTo(m_scrollBox->viewport()->size()));
 }
 
 bool TChartPageView::eventFilter(QObject* watched, QEvent* event)
@@ -243,6 +249,8 @@ bool TChartPageView::eventFilter(QObject* watched, QEvent* event)
         });
         if (centred) {
             PlaceTables();
+        } else {
+            UpdateCanvasSize();
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -278,7 +286,7 @@ QSize TChartPageView::PictureSize() const
     if (m_grid != nullptr) {
         return WholeGridSize(m_grid->Model());
     }
-    return m_canvas->size();
+    return ContentSize();
 }
 
 QImage TChartPageView::Picture() const
@@ -286,7 +294,7 @@ QImage TChartPageView::Picture() const
     if (m_grid != nullptr) {
         return WholeGridImage(m_grid->Model(), *m_grid);
     }
-    return WholeWidgetImage(*m_canvas);
+    return WholeWidgetImage(*m_canvas, ContentSize());
 }
 
 std::vector<TChartPageView*> ChartPageViews(const QWidget& root)

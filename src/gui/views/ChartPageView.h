@@ -71,6 +71,8 @@ private:
     void ShowBars();
     void PlaceTables();
     void UpdateCanvasSize();
+    // The part of the canvas that the tables or the bar chart cover.
+    QSize ContentSize() const;
 
     TViewContext& m_context;
     const ChartPage& m_page;
