@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -30,6 +31,10 @@ constexpr const char* kStripSentence = "统计最近         期的走势情况"
 constexpr const char* kRotationSentence = "统计最近         期的走势情况，起点为";
 constexpr const char* kGoCaption = "查询";
 constexpr const char* kExplainCaption = "说明";
+
+// Pages with more tables than this (the boards, one per draw) make the widgets of the boards in
+// view only, and more as the box scrolls; the few tables of the other pages are made at once.
+constexpr std::size_t kTablesMadeAtOnce = 64;
 
 bool IsPage(const ChartPage& page, const char* name)
 {
@@ -147,6 +152,11 @@ void TChartPageView::NewSurface()
         }
         m_scrollBox->setWidget(m_canvas);
         m_scrollBox->viewport()->installEventFilter(this);
+        connect(m_scrollBox->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+            if (m_tablesInViewOnly) {
+                MakeTablesInView();
+            }
+        });
         if (m_page.Surface == ChartSurface::TG2Net) {
             m_bars = new TG2Net(m_canvas);
         }
@@ -199,31 +209,73 @@ void TChartPageView::ShowTables()
     for (TB0Net* table : m_tables) {
         delete table;
     }
-    m_tables.clear();
-    m_tables.reserve(m_models.Tables.size());
-    for (const TTitledTableModel& model : m_models.Tables) {
-        auto* table = new TB0Net(m_canvas);
-        table->SetModel(model);
-        m_tables.push_back(table);
+    m_tables.assign(m_models.Tables.size(), nullptr);
+    const bool stacked = std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
+                                     [](const TTitledTableModel& t) { return t.FPlacement.GapBelowPrevious >= 0; });
+    m_tablesInViewOnly = !stacked && m_models.Tables.size() > kTablesMadeAtOnce;
+    if (!m_tablesInViewOnly) {
+        for (std::size_t i = 0; i < m_tables.size(); ++i) {
+            MakeTable(i);
+        }
     }
     PlaceTables();
     m_canvas->show();
 }
 
+TB0Net* TChartPageView::MakeTable(std::size_t i)
+{
+    auto* table = new TB0Net(m_canvas);
+    table->SetModel(m_models.Tables[i]);
+    m_tables[i] = table;
+    if (m_canvas->isVisible()) {
+        table->show();
+    }
+    return table;
+}
+
+QRect TChartPageView::RequestedRect(std::size_t i) const
+{
+    const TPlacement& at = m_models.Tables[i].FPlacement;
+    // A box narrower than the table puts it at the left edge rather than outside the box.
+    const int left =
+        at.CentreHorizontally ? std::max(0, (m_scrollBox->viewport()->width() - at.Width) / 2) : at.Left;
+    return {left, at.Top, at.Width, at.Height};
+}
+
 void TChartPageView::PlaceTables()
 {
-    const int boxWidth = m_scrollBox->viewport()->width();
+    if (m_tablesInViewOnly) {
+        MakeTablesInView();
+        UpdateCanvasSize();
+        return;
+    }
     int previousBottom = 0;
-    for (TB0Net* table : m_tables) {
-        const TPlacement& at = table->Model().FPlacement;
-        // A box narrower than the table puts it at the left edge rather than outside the box.
-        const int left = at.CentreHorizontally ? std::max(0, (boxWidth - at.Width) / 2) : at.Left;
-        const int top = at.GapBelowPrevious >= 0 ? previousBottom + at.GapBelowPrevious : at.Top;
-        table->setGeometry(left, top, at.Width, at.Height);
-        table->Relayout();
-        previousBottom = table->geometry().bottom() + 1;
+    for (std::size_t i = 0; i < m_tables.size(); ++i) {
+        QRect rect = RequestedRect(i);
+        if (const int gap = m_models.Tables[i].FPlacement.GapBelowPrevious; gap >= 0) {
+            rect.moveTop(previousBottom + gap);
+        }
+        m_tables[i]->setGeometry(rect);
+        m_tables[i]->Relayout();
+        previousBottom = m_tables[i]->geometry().bottom() + 1;
     }
     UpdateCanvasSize();
+}
+
+void TChartPageView::MakeTablesInView(bool all)
+{
+    // What the box shows, and a screen above and below it, so that scrolling finds tables ready.
+    const QSize box = m_scrollBox->viewport()->size();
+    const QRect area(m_scrollBox->horizontalScrollBar()->value(),
+                     m_scrollBox->verticalScrollBar()->value() - box.height(), box.width(), 3 * box.height());
+    for (std::size_t i = 0; i < m_tables.size(); ++i) {
+        const QRect rect = RequestedRect(i);
+        if (m_tables[i] == nullptr && (all || rect.intersects(area))) {
+            TB0Net* table = MakeTable(i);
+            table->setGeometry(rect);
+            table->Relayout();
+        }
+    }
 }
 
 QSize TChartPageView::ContentSize() const
@@ -231,6 +283,11 @@ QSize TChartPageView::ContentSize() const
     QRect extent;
     for (const QWidget* child : m_canvas->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         extent = extent.united(child->geometry());
+    }
+    for (std::size_t i = 0; i < m_tables.size(); ++i) {
+        if (m_tables[i] == nullptr) {
+            extent = extent.united(RequestedRect(i));
+        }
     }
     return {std::max(extent.right() + 1, 0), std::max(extent.bottom() + 1, 0)};
 }
@@ -244,9 +301,8 @@ void TChartPageView::UpdateCanvasSize()
 bool TChartPageView::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_scrollBox != nullptr && watched == m_scrollBox->viewport() && event->type() == QEvent::Resize) {
-        const bool centred = std::any_of(m_tables.begin(), m_tables.end(), [](const TB0Net* t) {
-            return t->Model().FPlacement.CentreHorizontally;
-        });
+        const bool centred = std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
+                                         [](const TTitledTableModel& t) { return t.FPlacement.CentreHorizontally; });
         if (centred) {
             PlaceTables();
         } else {
@@ -273,12 +329,7 @@ std::string TChartPageView::CsvText() const
     if (m_bars != nullptr) {
         return BarChartCsv(m_bars->Model());
     }
-    std::vector<TTitledTableModel> shown;
-    shown.reserve(m_tables.size());
-    for (const TB0Net* table : m_tables) {
-        shown.push_back(table->Model());
-    }
-    return TitledTablesCsv(shown);
+    return TitledTablesCsv(m_models.Tables);
 }
 
 QSize TChartPageView::PictureSize() const
@@ -289,10 +340,13 @@ QSize TChartPageView::PictureSize() const
     return ContentSize();
 }
 
-QImage TChartPageView::Picture() const
+QImage TChartPageView::Picture()
 {
     if (m_grid != nullptr) {
         return WholeGridImage(m_grid->Model(), *m_grid);
+    }
+    if (m_tablesInViewOnly) {
+        MakeTablesInView(true);
     }
     return WholeWidgetImage(*m_canvas, ContentSize());
 }

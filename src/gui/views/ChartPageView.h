@@ -51,14 +51,18 @@ public:
     // The surface; the members of the other kinds are null or empty.
     TTrendGridView* Grid() const { return m_grid; }
     TG2Net* Bars() const { return m_bars; }
+    // The widget of each table built; with many tables (the board pages) only those scrolled into
+    // view (and a screen around them) are made, the others are null until then.
     const std::vector<TB0Net*>& Tables() const { return m_tables; }
+    // The tables as built, whether their widgets are made or not.
+    const std::vector<TTitledTableModel>& TableModels() const { return m_models.Tables; }
     QScrollArea* ScrollBox() const { return m_scrollBox; }
     QMenu* ChartMenu() const { return m_menu; }
 
     // The table file and the whole picture of what the page shows (the context menu saves them).
     std::string CsvText() const;
     QSize PictureSize() const;
-    QImage Picture() const;
+    QImage Picture(); // makes every table's widget first
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,6 +74,9 @@ private:
     void ShowTables();
     void ShowBars();
     void PlaceTables();
+    TB0Net* MakeTable(std::size_t i);
+    QRect RequestedRect(std::size_t i) const;
+    void MakeTablesInView(bool all = false);
     void UpdateCanvasSize();
     // The part of the canvas that the tables or the bar chart cover.
     QSize ContentSize() const;
@@ -82,6 +89,7 @@ private:
     QScrollArea* m_scrollBox = nullptr;
     QWidget* m_canvas = nullptr;
     std::vector<TB0Net*> m_tables;
+    bool m_tablesInViewOnly = false;
     QMenu* m_menu = nullptr;
     int m_buildCount = 0;
 };
