@@ -112,7 +112,8 @@ TEST(ChartCommandTest, CsvWritesTheTableFileBesideTheUnchangedDump)
     const std::string refused = dir.File("refused.csv");
     EXPECT_EQ(RunChart({"zone-ratio", "--data", data, "-n", "3", "--csv", refused}).Code, 1);
     EXPECT_FALSE(std::ifstream(refused).good());
-    const ChartRun unwritable = RunChart({"zone-ratio", "--data", data, "--csv", dir.File("no/such/dir.csv"), "-n", "1"});
+    const ChartRun unwritable =
+        RunChart({"zone-ratio", "--data", data, "--csv", dir.File("no/such/dir.csv"), "-n", "1"});
     EXPECT_EQ(unwritable.Code, 1);
     EXPECT_NE(unwritable.Err.find("no/such/dir.csv"), std::string::npos) << unwritable.Err;
 }

@@ -71,8 +71,8 @@ std::string TrendGridCsv(const TTrendGridModel& grid)
     const std::size_t fixedRows = std::min(Count(grid.FFixRowCount), Count(grid.RowCount()));
     // The header rows as they look: span texts in their first cells over blanks.
     std::vector<std::string> header(grid.FCellText.begin(),
-                                    grid.FCellText.begin() +
-                                        static_cast<std::ptrdiff_t>(std::min(fixedRows * cols, grid.FCellText.size())));
+                                    grid.FCellText.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                                 fixedRows * cols, grid.FCellText.size())));
     header.resize(fixedRows * cols);
     for (const THeadCell& span : grid.FHeadCells) {
         if (!span.Visible || span.FirstCol < 0 || span.FirstRow < 0) {

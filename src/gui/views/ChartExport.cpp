@@ -66,8 +66,10 @@ QMenu* NewChartMenu(QWidget* owner, IDialogs& dialogs, TChartSource source)
     picture->setObjectName(QStringLiteral("SavePictureAction"));
     QAction* table = menu->addAction(ToQ(kExportTableCaption));
     table->setObjectName(QStringLiteral("ExportTableAction"));
-    QObject::connect(picture, &QAction::triggered, menu, [&dialogs, source] { SaveChartPicture(dialogs, source); });
-    QObject::connect(table, &QAction::triggered, menu, [&dialogs, source] { ExportChartTable(dialogs, source); });
+    QObject::connect(picture, &QAction::triggered, menu,
+                     [&dialogs, source] { SaveChartPicture(dialogs, source); });
+    QObject::connect(table, &QAction::triggered, menu,
+                     [&dialogs, source] { ExportChartTable(dialogs, source); });
     return menu;
 }
 
@@ -83,8 +85,8 @@ void SaveChartPicture(IDialogs& dialogs, const TChartSource& source)
         dialogs.ShowMessage(TooLargeText(size));
         return;
     }
-    const std::optional<QString> path =
-        dialogs.SaveFileName({QStringLiteral("保存图片"), ToQ(kPictureFilter), QStringLiteral("png"), source.Name});
+    const std::optional<QString> path = dialogs.SaveFileName(
+        {QStringLiteral("保存图片"), ToQ(kPictureFilter), QStringLiteral("png"), source.Name});
     if (!path) {
         return;
     }
@@ -96,8 +98,8 @@ void SaveChartPicture(IDialogs& dialogs, const TChartSource& source)
 
 void ExportChartTable(IDialogs& dialogs, const TChartSource& source)
 {
-    const std::optional<QString> path =
-        dialogs.SaveFileName({QStringLiteral("导出表格"), ToQ(kTableFilter), QStringLiteral("csv"), source.Name});
+    const std::optional<QString> path = dialogs.SaveFileName(
+        {QStringLiteral("导出表格"), ToQ(kTableFilter), QStringLiteral("csv"), source.Name});
     if (!path) {
         return;
     }
@@ -117,7 +119,9 @@ QSize WholeGridSize(const TTrendGridModel& grid)
     }
     const qint64 height = static_cast<qint64>(grid.RowCount()) * (grid.FRowHeight + lw) + 1;
     // Sizes beyond an int are absurd anyway: cap them so the refusal can name them.
-    const auto cap = [](qint64 v) { return static_cast<int>(std::min<qint64>(v + 2 * kFramePixels, 1 << 30)); };
+    const auto cap = [](qint64 v) {
+        return static_cast<int>(std::min<qint64>(v + 2 * kFramePixels, 1 << 30));
+    };
     return {cap(width), cap(height)};
 }
 

@@ -210,8 +210,9 @@ void TChartPageView::ShowTables()
         delete table;
     }
     m_tables.assign(m_models.Tables.size(), nullptr);
-    const bool stacked = std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
-                                     [](const TTitledTableModel& t) { return t.FPlacement.GapBelowPrevious >= 0; });
+    const bool stacked =
+        std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
+                    [](const TTitledTableModel& t) { return t.FPlacement.GapBelowPrevious >= 0; });
     m_tablesInViewOnly = !stacked && m_models.Tables.size() > kTablesMadeAtOnce;
     if (!m_tablesInViewOnly) {
         for (std::size_t i = 0; i < m_tables.size(); ++i) {
@@ -301,8 +302,9 @@ void TChartPageView::UpdateCanvasSize()
 bool TChartPageView::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_scrollBox != nullptr && watched == m_scrollBox->viewport() && event->type() == QEvent::Resize) {
-        const bool centred = std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
-                                         [](const TTitledTableModel& t) { return t.FPlacement.CentreHorizontally; });
+        const bool centred =
+            std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
+                        [](const TTitledTableModel& t) { return t.FPlacement.CentreHorizontally; });
         if (centred) {
             PlaceTables();
         } else {

@@ -9,8 +9,8 @@
 #include "app/QtText.h"
 #include "app/TuForm.h"
 #include "app/ViewContext.h"
-#include "grids/H3Net.h"
 #include "charts/ChartCsv.h"
+#include "grids/H3Net.h"
 #include "views/ChartExport.h"
 #include "views/ChartPageView.h"
 #include "views/ViewParts.h"
@@ -113,7 +113,8 @@ void BuildChartWindow(TViewContext& context, TTuForm& window, const QString& but
         return;
     }
     ChartModels models;
-    const BuildResult result = page->Build(models, context.History(), window.QiShuSe->value(), kDefaultRotationStart);
+    const BuildResult result =
+        page->Build(models, context.History(), window.QiShuSe->value(), kDefaultRotationStart);
     if (!result.Ok()) {
         context.Dialogs().ShowMessage(ToQ(result.Message));
         return;

@@ -4,8 +4,8 @@
 
 #include "ChartTestSupport.h"
 #include "TestSupport.h"
-#include "charts/RedTrendCharts.h"
 #include "charts/FrequencyCharts.h"
+#include "charts/RedTrendCharts.h"
 #include "charts/ZoneSumCharts.h"
 #include "text/SplitText.h"
 #include "text/UserError.h"
@@ -22,7 +22,7 @@ TEST(ChartCsvTest, TrendGridWritesSpanTextsInTheirFirstCellAndTheBodyAsIs)
 {
     TTrendGridModel grid;
     grid.SetGrid(3, 1, {10, 10, 10}, 2);
-    grid.SetValue(1, 1, "under");  // covered by the span below: blank in the file
+    grid.SetValue(1, 1, "under"); // covered by the span below: blank in the file
     grid.SetValue(1, 2, "b");
     grid.SetValue(2, 0, "x,y");
     grid.SetValue(2, 1, "say \"hi\"");

@@ -112,7 +112,8 @@ TEST_F(ChartPageViews, EveryPageShowsWhatItsBuilderMakesAndHasItsStrip)
         ASSERT_NE(view, nullptr);
         EXPECT_EQ(view->BuildCount(), 1);
         EXPECT_EQ(program.Find<QSpinBox>(QString::fromUtf8(page.SpinEditName))->value(), 30);
-        EXPECT_EQ(program.Find<QPushButton>(QString::fromUtf8(page.ButtonName))->text(), QStringLiteral("查询"));
+        EXPECT_EQ(program.Find<QPushButton>(QString::fromUtf8(page.ButtonName))->text(),
+                  QStringLiteral("查询"));
         EXPECT_EQ(Shown(*view), DumpChartPage(page, Built(page, 30)));
         if (*page.ScrollBoxName != '\0') {
             EXPECT_NE(program.Find<QScrollArea>(QString::fromUtf8(page.ScrollBoxName)), nullptr);
@@ -153,8 +154,8 @@ TEST_F(ChartPageViews, QueryAndAnotherShowRebuildWithTheCurrentValues)
 
 TEST_F(ChartPageViews, TooLargeANShowsTheMessageAndKeepsTheChart)
 {
-    for (const char* name : {"ExTabSheet1", "ExTabSheet2", "ExTabSheet7", "ExTabSheet11", "TabSheet81",
-                             "TabSheet86"}) {
+    for (const char* name :
+         {"ExTabSheet1", "ExTabSheet2", "ExTabSheet7", "ExTabSheet11", "TabSheet81", "TabSheet86"}) {
         SCOPED_TRACE(name);
         TChartPageView* view = Show(name);
         const std::string before = Shown(*view);
