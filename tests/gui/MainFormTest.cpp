@@ -153,7 +153,7 @@ TEST(MainForm, StartsWithAnUnreadableDataFileAndStaysUsable)
 TEST(MainForm, EveryMenuItemAndToolButtonShowsItsView)
 {
     TProgram program;
-    program.Start(kThreeDraws);
+    program.Start(DemoDataText(40)); // the chart pages shown need 30 draws
     TMainForm& form = program.Form();
     form.show();
     const std::pair<const char*, QWidget*> commands[] = {
@@ -201,7 +201,7 @@ TEST(MainForm, EveryMenuItemAndToolButtonShowsItsView)
 TEST(MainForm, ChartMenusOpenTheirPages)
 {
     TProgram program;
-    program.Start(kThreeDraws);
+    program.Start(DemoDataText(40)); // the chart pages shown need 30 draws
     TMainForm& form = program.Form();
     form.show();
     // "图表分析(&F)" always opens the first chart page.

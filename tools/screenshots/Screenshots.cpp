@@ -11,6 +11,7 @@
 #include <QTextStream>
 #include <QWindow>
 
+#include "ChartShots.h"
 #include "DesktopShots.h"
 #include "PredictShots.h"
 #include "app/AboutForm.h"
@@ -75,6 +76,8 @@ int main(int argc, char** argv)
     Save(form, shots, QStringLiteral("shrink-panel"));
     form.GridXMenuClick();
     Save(form, shots, QStringLiteral("chart-pages"));
+    TakeChartShots(
+        form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
     TakePredictShots(
         form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
 
