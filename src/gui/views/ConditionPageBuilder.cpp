@@ -216,19 +216,19 @@ void BuildConditionPage(QWidget* page, const TPageSpecification& spec, TConditio
     contentLayout->setContentsMargins(8, 8, 8, 8);
     auto* columns = new QHBoxLayout;
     contentLayout->addLayout(columns);
-    QVBoxLayout* column[2] = {new QVBoxLayout, new QVBoxLayout};
-    bool used[2] = {false, false};
+    constexpr int kColumns = 3;
+    QVBoxLayout* column[kColumns] = {nullptr, nullptr, nullptr};
     for (const TGroupSpec& group : spec.Groups) {
-        const int c = group.Column == 0 ? 0 : 1;
+        const int c = std::clamp(group.Column, 0, kColumns - 1);
+        if (column[c] == nullptr) {
+            column[c] = new QVBoxLayout;
+        }
         column[c]->addWidget(MakeGroup(content, group, binder));
-        used[c] = true;
     }
-    for (int c = 0; c < 2; ++c) {
-        column[c]->addStretch(1);
-        if (used[c]) {
-            columns->addLayout(column[c]);
-        } else {
-            delete column[c];
+    for (QVBoxLayout* c : column) {
+        if (c != nullptr) {
+            c->addStretch(1);
+            columns->addLayout(c);
         }
     }
     columns->addStretch(1);

@@ -51,7 +51,7 @@ struct TGroupSpec
     std::string Name;    // object name of the group box ("" for none)
     std::string Title;   // "" draws no frame title
     std::vector<TRowSpec> Rows;
-    int Column = 0;      // the page column (0 left, 1 right) in which the group stands
+    int Column = 0;      // the page column (0, 1 or 2, from the left) in which the group stands
 };
 
 struct TPageSpecification

@@ -159,7 +159,7 @@ TGroupSpec ZoneGroup(const char* title, const char* groupName, const char* contr
 
 TGroupSpec RadioGroup(const char* name, const char* title, const char* zoneName)
 {
-    TGroupSpec g{name, title, {}, 1};
+    TGroupSpec g{name, title, {}, 2};
     const std::string zone(zoneName);
     g.Rows = {{Lbl(zone + "和值奇偶选择:"), Radio(std::string(name) + "Rdo1", {"未定", "奇数", "偶数"}, 3)},
               {Lbl(zone + "和值尾数大小选择:"), Radio(std::string(name) + "Rdo2", {"未定", "大数", "小数"}, 3)}};
@@ -176,7 +176,7 @@ TPageSpecification Page5()
         ZoneGroup("3分区设置：", "ssTb2Gbx3", "ssTb2GBX1Num1", {"01-11", "12-22", "23-33"}, true, 0),
         ZoneGroup("4分区设置：", "ssTb2Gbx4", "ssTb2GBX1Num2", {"01-08", "09-16", "17-24", "25-33"}, false, 0),
         ZoneGroup("5分区设置：", "ssTb2Gbx5", "ssTb2GBX1Num3", {"01-07", "08-14", "15-21", "22-28", "29-33"},
-                  false, 1),
+                  false, 0),
         six,
         RadioGroup("Area1Gbx", "第一区(01-11)：", "第一区"),
         RadioGroup("Area2Gbx", "第二区(12-22)：", "第二区"),
