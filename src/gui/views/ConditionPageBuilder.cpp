@@ -10,6 +10,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -145,6 +149,46 @@ QWidget* MakeItem(QWidget* parent, const TItemSpec& item, TConditionBinder& bind
     }
     case TItemKind::Button:
         widget = new QPushButton(ToQ(item.Caption), parent);
+        break;
+    case TItemKind::List: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setFixedSize(item.Width > 0 ? item.Width : 200, item.Height > 0 ? item.Height : 120);
+        if (!item.Key.empty()) {
+            binder.BindList(list, item.Key);
+        }
+        widget = list;
+        break;
+    }
+    case TItemKind::Memo: {
+        auto* memo = new QPlainTextEdit(parent);
+        memo->setFixedSize(item.Width > 0 ? item.Width : 300, item.Height > 0 ? item.Height : 160);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        if (!item.Key.empty()) {
+            binder.BindMemo(memo, item.Key);
+        }
+        widget = memo;
+        break;
+    }
+    case TItemKind::Spin: {
+        auto* spin = new QSpinBox(parent);
+        spin->setRange(item.Min, item.Max);
+        spin->setValue(item.Start);
+        spin->setMinimumWidth(64);
+        if (!item.Key.empty()) {
+            binder.BindSpin(spin, item.Key);
+        }
+        widget = spin;
+        break;
+    }
+    case TItemKind::Option: {
+        auto* option = new QRadioButton(ToQ(item.Caption), parent);
+        option->setChecked(item.Checked);
+        widget = option;
+        break;
+    }
+    case TItemKind::Custom:
+        widget = item.Make(parent, binder);
         break;
     case TItemKind::Strip: {
         widget = new QWidget(parent);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <climits>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,7 +11,11 @@
 // TConditionPageBuilder makes the widgets and registers every bound control with the binder, so a
 // new control is one line of a page table.
 
+class QWidget;
+
 namespace quorvane::gui {
+
+class TConditionBinder;
 
 enum class TItemKind
 {
@@ -23,6 +29,11 @@ enum class TItemKind
     Edit,   // QLineEdit; Text key
     Button, // QPushButton with Caption; its command is connected by object name
     Strip,  // the Children side by side in one grid cell
+    List,   // QListWidget, several entries selectable; EntryList key
+    Memo,   // QPlainTextEdit, one entry a line; EntryList key
+    Spin,   // QSpinBox from Min to Max starting at Start; Integer key (or none)
+    Option, // QRadioButton with Caption; not bound
+    Custom, // made by Make (a panel with behaviour of its own)
 };
 
 struct TItemSpec
@@ -41,6 +52,12 @@ struct TItemSpec
     std::vector<TItemSpec> Children; // Strip
     unsigned Rgb = 0;                // Colors: the fill of a checked square, 0xRRGGBB
     bool Visible = true;             // false: made and bound, but not shown
+    int Min = INT_MIN;               // Spin
+    int Max = INT_MAX;
+    int Start = 0;
+    bool Checked = false;            // Option: on at start
+    int Height = 0;                  // fixed height in pixels for lists and memos (0: natural)
+    std::function<QWidget*(QWidget* parent, TConditionBinder& binder)> Make; // Custom
 };
 
 // A row of items, laid out in the columns of its group's grid (so rows of a table line up).
@@ -177,6 +194,54 @@ inline TItemSpec Colors(std::string name, std::vector<std::string> captions, int
 inline TItemSpec Invisible(TItemSpec s)
 {
     s.Visible = false;
+    return s;
+}
+
+inline TItemSpec ListBox(std::string name, std::string key, int width, int height)
+{
+    TItemSpec s;
+    s.Kind = TItemKind::List;
+    s.Name = std::move(name);
+    s.Key = std::move(key);
+    s.Width = width;
+    s.Height = height;
+    return s;
+}
+
+inline TItemSpec MemoBox(std::string name, std::string key, int width, int height)
+{
+    TItemSpec s = ListBox(std::move(name), std::move(key), width, height);
+    s.Kind = TItemKind::Memo;
+    return s;
+}
+
+inline TItemSpec Spin(std::string name, std::string key, int min, int max, int start)
+{
+    TItemSpec s;
+    s.Kind = TItemKind::Spin;
+    s.Name = std::move(name);
+    s.Key = std::move(key);
+    s.Min = min;
+    s.Max = max;
+    s.Start = start;
+    return s;
+}
+
+inline TItemSpec Option(std::string name, std::string caption, bool checked = false)
+{
+    TItemSpec s;
+    s.Kind = TItemKind::Option;
+    s.Name = std::move(name);
+    s.Caption = std::move(caption);
+    s.Checked = checked;
+    return s;
+}
+
+inline TItemSpec CustomItem(std::function<QWidget*(QWidget*, TConditionBinder&)> make)
+{
+    TItemSpec s;
+    s.Kind = TItemKind::Custom;
+    s.Make = std::move(make);
     return s;
 }
 

@@ -19,6 +19,7 @@
 #include "views/ConditionBinder.h"
 #include "views/ConditionPageBuilder.h"
 #include "views/ConditionPages.h"
+#include "views/HiddenPageActions.h"
 #include "views/ViewParts.h"
 
 namespace quorvane::gui {
@@ -130,6 +131,10 @@ void TShrinkPanel::BuildPages()
     for (const TPageSpecification& spec : VisibleConditionPages()) {
         BuildConditionPage(RcmPctl->Page(ToQ(spec.PageName)), spec, *m_binder);
     }
+    for (const TPageSpecification& spec : HiddenConditionPages()) {
+        BuildConditionPage(RcmPctl->Page(ToQ(spec.PageName)), spec, *m_binder);
+    }
+    ConnectHiddenPages(this, m_context);
     ssTb0MChk = findChild<TColorMChk*>(QStringLiteral("ssTb0MChk"));
     ssTb0BChk = findChild<TColorMChk*>(QStringLiteral("ssTb0BChk"));
     ssTb0SheetGbx1Lbl = findChild<QLabel*>(QStringLiteral("ssTb0SheetGbx1Lbl"));

@@ -14,6 +14,7 @@
 #include "app/ViewContext.h"
 #include "shrink/LevelShrink.h"
 #include "shrink/PrizeCheck.h"
+#include "shrink/ReferenceSets.h"
 #include "shrink/ResultExport.h"
 #include "shrink/ShrinkRun.h"
 #include "text/SplitText.h"
@@ -95,6 +96,16 @@ void TShrinkPanel::RcmPanelScaleBtClick()
         if (conditions.tj4AnWeiC3EdArr != before.tj4AnWeiC3EdArr ||
             conditions.tj4AnWeiZdEdArr != before.tj4AnWeiZdEdArr) {
             m_binder->Write(conditions);
+        }
+    }
+    if (conditions.ssTb4Gbx1Chk) {
+        // The reference lines of the fault-tolerant filter are the user's own text: a line that is
+        // not a set of numbers gets its message, and the run does not start.
+        try {
+            CheckReferenceLines(conditions.ssTb4SheetGbx1Memo);
+        } catch (const UserError& e) {
+            m_context.Dialogs().ShowMessage(ToQ(e.what()));
+            return;
         }
     }
     std::vector<std::string> lines;

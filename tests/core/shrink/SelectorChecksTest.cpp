@@ -34,3 +34,31 @@ TEST(SelectorChecks, AGroupWithEverySelectorChosenMustComeToSix)
 
 } // namespace
 } // namespace quorvane
+
+#include "shrink/ReferenceSets.h"
+#include "text/UserError.h"
+
+namespace quorvane {
+namespace {
+
+TEST(ReferenceLines, AcceptSetsOfSixOrMoreNumbersAndNameTheFirstBadLine)
+{
+    EXPECT_NO_THROW(CheckReferenceLines({"01 02 03 04 05 06", "", "03 08 14 21 27 33 01 02 09 10 11 12 "}));
+    const std::vector<std::vector<std::string>> bad{
+        {"01 02 03 04 05 06", "01 02 03 04 05"}, // five numbers
+        {"01 02 03 04 05 06", "01 02 03 04 05 34"},
+        {"01 02 03 04 05 06", "01 02 03 04 05 05"},
+        {"01 02 03 04 05 06", "01,02,03,04,05,06"},
+    };
+    for (const auto& lines : bad) {
+        try {
+            CheckReferenceLines(lines);
+            ADD_FAILURE() << lines[1];
+        } catch (const UserError& e) {
+            EXPECT_EQ(std::string(e.what()), ReferenceLineErrorText(2, lines[1]));
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvane
