@@ -36,8 +36,11 @@ ShrinkConditions Before()
 {
     ShrinkConditions c;
     const std::initializer_list<std::pair<const char*, const char*>> settings = {
-        {"tj1HeZhiChk", "1"},   {"tj1HeZhiSpEd", "50,120"}, {"ssTb0MChk", "01#02#03#04#05#06#07"},
-        {"tj2BiXuanHaoEd", "01 02"}, {"ToleranceSpEd", "0,1"}};
+        {"tj1HeZhiChk", "1"},
+        {"tj1HeZhiSpEd", "50,120"},
+        {"ssTb0MChk", "01#02#03#04#05#06#07"},
+        {"tj2BiXuanHaoEd", "01 02"},
+        {"ToleranceSpEd", "0,1"}};
     for (const auto& [name, value] : settings) {
         if (!ApplyConditionSetting(c, name, value)) {
             std::abort();
