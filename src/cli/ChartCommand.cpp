@@ -3,6 +3,7 @@
 #include "ArgReader.h"
 #include "Cli.h"
 #include "CliCommon.h"
+#include "charts/ChartCsv.h"
 #include "charts/ChartDump.h"
 #include "charts/ChartPages.h"
 #include "text/SplitText.h"
@@ -12,13 +13,14 @@ namespace quorvane::cli {
 
 namespace {
 
-constexpr const char* kUsage = "quorvane-cli chart NAME --data FILE [-n N] [--start S]";
+constexpr const char* kUsage = "quorvane-cli chart NAME --data FILE [-n N] [--start S] [--csv FILE]";
 
 void PrintHelp(std::ostream& out)
 {
     out << "usage: " << kUsage << "\n\n"
         << "NAME is a page's object name or alias; -n defaults to " << kDefaultChartN
-        << ", --start (the rotation chart's first number, 1..33) to " << kDefaultRotationStart << ".\n\n"
+        << ", --start (the rotation chart's first number, 1..33) to " << kDefaultRotationStart << ".\n"
+        << "--csv FILE also writes the chart's cells as a table file (UTF-8 with a byte-order mark).\n\n"
         << "pages:\n";
     for (const ChartPage& p : ChartPages()) {
         out << "  " << p.ObjectName << '\t' << p.Alias << '\t' << p.Caption << '\n';
@@ -29,7 +31,7 @@ void PrintHelp(std::ostream& out)
 
 int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    const ArgReader reader(args, {"--data", "-n", "--start"}, {"--help"});
+    const ArgReader reader(args, {"--data", "-n", "--start", "--csv"}, {"--help"});
     if (reader.Ok() && reader.Flag("--help")) {
         PrintHelp(out);
         return kExitOk;
@@ -52,6 +54,9 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     const BuildResult result = page->Build(models, history, n, start);
     if (!result.Ok()) {
         throw UserError(result.Message);
+    }
+    if (const auto path = reader.Value("--csv")) {
+        WriteChartCsv(*path, ChartPageCsv(*page, models));
     }
     out << DumpChartPage(*page, models);
     return kExitOk;

@@ -42,7 +42,10 @@ shrink, prize and level also take --reduce T [--seconds S]: they work on a short
 survivors that keeps T reds (3, 4 or 5) whenever the winning reds are a survivor.
 
 CONDITIONS: --conditions FILE.ini, any number of --set NAME=VALUE, and --tolerance MIN..MAX.
---data defaults to ssq.dxt in the current folder.)";
+--data FILE: a data file, or "builtin" for the real draw history the program carries (up to
+its last issue; use "./builtin" for a file of that name). Without --data: ssq.dxt in the current
+folder, else the one in the program's data folder (beside the program, or ~/.local/share/Quorvane
+for an installed program).)";
 
 // Flushes the output at the end of a command: output that could not be written in full (a full
 // disk, a closed pipe) is a failure, never a success with a file cut short.

@@ -107,3 +107,25 @@ TEST(CliHistory, OutputThatCannotBeWrittenIsAFailureWithItsReason)
     EXPECT_EQ(quorvane::cli::RunCli({"parse", "--data", "/dev/null"}, bad, err2), 1);
     EXPECT_EQ(err2.str(), "quorvane-cli: 无法写入标准输出\n");
 }
+
+TEST(CliHistory, BuiltinNamesTheCarriedHistory)
+{
+    auto r = RunCliInProcess({"parse", "--data", "builtin"});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Out, "draws: 3493\n");
+    // The last draw carried; a count past it stops there.
+    r = RunCliInProcess({"query", "--data", "builtin", "--from", "2026096", "--count", "5"});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Out, "第2026096期,开奖号:01 04 16 22 26 31 04\n");
+}
+
+TEST(CliHistory, WithoutDataTheCurrentFoldersFileComesFirst)
+{
+    TempDir dir;
+    WriteBytes(dir.File("ssq.dxt"), "2005013 03 08 14 21 27 30 09\r\n");
+    const std::string cli = QUORVANE_CLI_PATH;
+    EXPECT_EQ(RunShell("cd " + dir.Path().string() + " && " + cli + " parse"), "draws: 1\n");
+    // A file named builtin is reached by its path.
+    WriteBytes(dir.File("builtin"), "");
+    EXPECT_EQ(RunShell("cd " + dir.Path().string() + " && " + cli + " parse --data ./builtin"), "draws: 0\n");
+}
