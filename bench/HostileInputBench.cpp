@@ -1,7 +1,6 @@
 // Inputs far larger than a user's: a condition file of many sections, a section of many keys being
 // saved into, and a code-set list of many entries. Each must take time linear in its size.
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 #include "history/DrawHistory.h"

@@ -7,6 +7,7 @@ namespace quorvane::cli {
 
 OutputBuffer::OutputBuffer(int fd)
     : m_fd(fd)
+    , m_lineBuffered(::isatty(fd) == 1)
     , m_buffer(std::size_t{1} << 16)
 {
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
@@ -27,6 +28,16 @@ OutputBuffer::int_type OutputBuffer::overflow(int_type ch)
         pbump(1);
     }
     return traits_type::not_eof(ch);
+}
+
+std::streamsize OutputBuffer::xsputn(const char* s, std::streamsize n)
+{
+    const std::streamsize written = std::streambuf::xsputn(s, n);
+    if (m_lineBuffered &&
+        std::char_traits<char>::find(s, static_cast<std::size_t>(written), '\n') != nullptr) {
+        Drain();
+    }
+    return written;
 }
 
 int OutputBuffer::sync()

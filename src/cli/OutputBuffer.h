@@ -7,7 +7,8 @@ namespace quorvane::cli {
 
 // The program's standard output: a buffer over a file descriptor that remembers why a write
 // failed (ENOSPC for a full disk, ...), so that the failure can be reported with its reason.
-// After a failure it writes nothing more and the stream over it goes bad.
+// After a failure it writes nothing more and the stream over it goes bad. On a terminal each
+// complete line is written at once, so that it keeps its place among the messages on stderr.
 class OutputBuffer final : public std::streambuf
 {
 public:
@@ -21,6 +22,7 @@ public:
 
 protected:
     int_type overflow(int_type ch) override;
+    std::streamsize xsputn(const char* s, std::streamsize n) override;
     int sync() override;
 
 private:
@@ -28,6 +30,7 @@ private:
     int Drain();
 
     int m_fd;
+    bool m_lineBuffered;
     int m_error = 0;
     std::vector<char> m_buffer;
 };

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <csignal>
+#include <grp.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <grp.h>
 
 #include "TestSupport.h"
 
@@ -15,9 +14,9 @@ namespace quorvane::test {
 // How a child process ended, and the text it sent back.
 struct ChildOutcome
 {
-    bool Exited = false;   // ended by _exit (not by a signal)
-    int Signal = 0;        // the signal that ended it, or 0
-    std::string Text;      // what the child wrote to its pipe
+    bool Exited = false; // ended by _exit (not by a signal)
+    int Signal = 0;      // the signal that ended it, or 0
+    std::string Text;    // what the child wrote to its pipe
 };
 
 // The user and group that tests run as when they must not be root: "nobody" on Debian.
@@ -28,8 +27,7 @@ inline constexpr int kUnprivilegedId = 65534;
 // a read-only folder then means something when the tests run as root, as CI runs them). With
 // fileSizeLimit > 0 the child may write no file larger than that: a write past it ends the child
 // by SIGXFSZ, the way a killed program ends mid-write.
-template <typename F>
-ChildOutcome RunInChild(F&& f, bool dropRoot, long fileSizeLimit = 0)
+template <typename F> ChildOutcome RunInChild(F&& f, bool dropRoot, long fileSizeLimit = 0)
 {
     int fds[2];
     if (::pipe(fds) != 0) {
@@ -40,7 +38,8 @@ ChildOutcome RunInChild(F&& f, bool dropRoot, long fileSizeLimit = 0)
         ::close(fds[0]);
         std::string text;
         if (dropRoot && ::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 || ::setuid(kUnprivilegedId) != 0)) {
+            (::setgroups(0, nullptr) != 0 || ::setgid(kUnprivilegedId) != 0 ||
+             ::setuid(kUnprivilegedId) != 0)) {
             text = "cannot drop root";
         } else {
             if (fileSizeLimit > 0) {

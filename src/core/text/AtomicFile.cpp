@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,9 +82,9 @@ int WriteAll(int fd, std::string_view bytes)
 std::string TemporaryName()
 {
     static std::atomic<std::uint64_t> counter{0};
-    std::uint64_t x = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                      (static_cast<std::uint64_t>(::getpid()) << 40) ^
-                      (++counter * 0x9E3779B97F4A7C15ull);
+    std::uint64_t x =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+        (static_cast<std::uint64_t>(::getpid()) << 40) ^ (++counter * 0x9E3779B97F4A7C15ull);
     x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
     x ^= x >> 31;
@@ -292,7 +292,8 @@ void ReplaceThroughNamed(const std::string& path, int folder, const Target& t, c
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = TemporaryName();
-        fd = ::openat(folder, temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, t.Exists ? 0600 : 0666);
+        fd = ::openat(folder, temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC,
+                      t.Exists ? 0600 : 0666);
         if (fd < 0 && errno != EEXIST) {
             FailWrite(path, errno);
         }

@@ -1,15 +1,13 @@
 #include <cerrno>
-#include <filesystem>
-#include <thread>
-
 #include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include "ChildProcess.h"
 #include "TestSupport.h"
@@ -174,7 +172,8 @@ TEST(AtomicFile, RefusesFoldersBlockDevicesAndSocketsAndChangesNothing)
     const std::string folder = dir.File("folder");
     fs::create_directory(folder);
     WriteBytes(dir.File("folder/inner"), "keep");
-    EXPECT_EQ(ErrorText([&] { WriteFileAtomic(folder, "x"); }), "无法写入文件 \"" + folder + "\"：这是一个文件夹");
+    EXPECT_EQ(ErrorText([&] { WriteFileAtomic(folder, "x"); }),
+              "无法写入文件 \"" + folder + "\"：这是一个文件夹");
     fs::create_symlink("folder", dir.Path() / "to-folder");
     EXPECT_EQ(ErrorText([&] { WriteFileAtomic(dir.File("to-folder"), "x"); }),
               WriteError(dir.File("to-folder"), EISDIR));
@@ -186,7 +185,8 @@ TEST(AtomicFile, RefusesFoldersBlockDevicesAndSocketsAndChangesNothing)
     address.sun_family = AF_UNIX;
     socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
     ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    EXPECT_EQ(ErrorText([&] { WriteFileAtomic(socketPath, "x"); }), FileWriteErrorText(socketPath, kNotAFileReason));
+    EXPECT_EQ(ErrorText([&] { WriteFileAtomic(socketPath, "x"); }),
+              FileWriteErrorText(socketPath, kNotAFileReason));
     EXPECT_TRUE(S_ISSOCK(StatusOf(socketPath).st_mode));
     ::close(s);
 
@@ -194,7 +194,8 @@ TEST(AtomicFile, RefusesFoldersBlockDevicesAndSocketsAndChangesNothing)
     const std::string block = dir.File("block");
     const bool madeBlock = ::geteuid() == 0 && ::mknod(block.c_str(), S_IFBLK | 0600, makedev(7, 200)) == 0;
     if (madeBlock) {
-        EXPECT_EQ(ErrorText([&] { WriteFileAtomic(block, "x"); }), FileWriteErrorText(block, kNotAFileReason));
+        EXPECT_EQ(ErrorText([&] { WriteFileAtomic(block, "x"); }),
+                  FileWriteErrorText(block, kNotAFileReason));
         EXPECT_TRUE(S_ISBLK(StatusOf(block).st_mode));
     }
     EXPECT_EQ(FolderNames(dir.Path()).size(), madeBlock ? 4u : 3u);
@@ -283,14 +284,16 @@ TEST(AtomicFile, AWriteKilledMidwayLeavesTheOldFileAndNothingElse)
 TEST(AtomicFile, ReadingNamesTheFileAndStopsAtTheLimit)
 {
     TempDir dir;
-    EXPECT_EQ(ErrorText([&] { ReadFileBytes(dir.File("none"), 100); }), "无法打开文件 \"" + dir.File("none") + "\"");
+    EXPECT_EQ(ErrorText([&] { ReadFileBytes(dir.File("none"), 100); }),
+              "无法打开文件 \"" + dir.File("none") + "\"");
     EXPECT_EQ(ErrorText([&] { ReadFileBytes(dir.Path().string(), 100); }),
               "无法打开文件 \"" + dir.Path().string() + "\"");
 
     const std::string path = dir.File("f");
     WriteBytes(path, std::string(100, 'x'));
     EXPECT_EQ(ReadFileBytes(path, 100).size(), 100u);
-    EXPECT_EQ(ErrorText([&] { ReadFileBytes(path, 99); }), "无法打开文件 \"" + path + "\"：文件大于 99 字节的上限");
+    EXPECT_EQ(ErrorText([&] { ReadFileBytes(path, 99); }),
+              "无法打开文件 \"" + path + "\"：文件大于 99 字节的上限");
     // An endless device stops at the limit instead of filling the memory.
     EXPECT_EQ(ErrorText([&] { ReadFileBytes("/dev/zero", std::size_t{1} << 20); }),
               "无法打开文件 \"/dev/zero\"：文件大于 1 MB 的上限");
