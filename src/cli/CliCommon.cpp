@@ -8,6 +8,7 @@
 #include "history/DataFile.h"
 #include "history/ProgramFolders.h"
 #include "text/IntConvert.h"
+#include "text/SplitText.h"
 #include "text/UserError.h"
 
 namespace quorvane::cli {
@@ -66,7 +67,7 @@ std::string ArgsProblem(const ArgReader& reader, std::size_t words, const std::s
         return missing;
     }
     if (positional.size() > words) {
-        return "unexpected argument " + positional[words];
+        return "unexpected argument " + EscapeControlBytes(positional[words]);
     }
     return {};
 }

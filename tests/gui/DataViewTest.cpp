@@ -1,5 +1,6 @@
 #include "views/DataView.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -99,7 +100,7 @@ TEST_F(DataView, AFailedSaveKeepsTheOldFileAndSkipsTheParse)
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     Memo()->setPlainText(QStringLiteral("2005013 03 08 14 21 27 30 09"));
-    Dialogs().ExpectError(ToQ(FileWriteErrorText(path)));
+    Dialogs().ExpectError(ToQ(FileWriteErrorText(path, WriteFailureReason(EISDIR))));
     Click("Sheet1TbrSaveBt");
     EXPECT_EQ(History().size(), 2u);
     EXPECT_NE(program.Form().StatusText(), QStringLiteral("保存文档完毕"));

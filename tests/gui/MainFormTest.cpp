@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -152,7 +153,7 @@ TEST(MainForm, StartsWithAnUnreadableDataFileAndStaysUsable)
 TEST(MainForm, EveryMenuItemAndToolButtonShowsItsView)
 {
     TProgram program;
-    program.Start(kThreeDraws);
+    program.Start(DemoDataText(40)); // the chart pages shown need 30 draws
     TMainForm& form = program.Form();
     form.show();
     const std::pair<const char*, QWidget*> commands[] = {
@@ -200,7 +201,7 @@ TEST(MainForm, EveryMenuItemAndToolButtonShowsItsView)
 TEST(MainForm, ChartMenusOpenTheirPages)
 {
     TProgram program;
-    program.Start(kThreeDraws);
+    program.Start(DemoDataText(40)); // the chart pages shown need 30 draws
     TMainForm& form = program.Form();
     form.show();
     // "图表分析(&F)" always opens the first chart page.
@@ -480,7 +481,7 @@ TEST(MainForm, ClosingStaysOpenWhenTheSaveFails)
     // The data file's place is taken by a folder: the save cannot replace it.
     std::filesystem::remove(program.File("ssq.dxt"));
     std::filesystem::create_directory(program.File("ssq.dxt"));
-    program.Dialogs().ExpectAsk(TAnswer::Yes).ExpectError(ToQ(FileWriteErrorText(program.File("ssq.dxt"))));
+    program.Dialogs().ExpectAsk(TAnswer::Yes).ExpectError(ToQ(FileWriteErrorText(program.File("ssq.dxt"), WriteFailureReason(EISDIR))));
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
 }

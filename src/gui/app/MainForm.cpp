@@ -29,6 +29,7 @@
 #include "history/DataPage.h"
 #include "history/ProgramFolders.h"
 #include "text/PrintText.h"
+#include "views/ChartPageView.h"
 #include "views/ChartPages.h"
 #include "views/DataView.h"
 #include "views/PredictPanel.h"
@@ -135,10 +136,12 @@ void TMainForm::CreateViews()
     DataPanel = new TDataView(*this, m_clientArea);
     SqlPanel = new TQueryView(*this, m_clientArea);
     RcmPanel = new TShrinkPanel(*this, PopupMenuCodeScale, m_clientArea);
-    GridPctl = NewGridPctl(m_clientArea);
+    GridPctl = NewGridPctl(*this, m_clientArea);
     PridictPanel = new TPredictPanel(*this, m_clientArea);
-    ChartPCtr = NewChartPCtr(m_clientArea);
-    fxPCtr = NewFxPCtr(m_clientArea);
+    ChartPCtr = NewChartPCtr(*this, m_clientArea);
+    fxPCtr = NewFxPCtr(*this, m_clientArea);
+    // A new history rebuilds the chart in front; the other pages rebuild when shown.
+    connect(this, &TMainForm::HistoryReplaced, this, [this] { RebuildShownCharts(*m_clientArea); });
     for (QWidget* view :
          {static_cast<QWidget*>(DataPanel), static_cast<QWidget*>(SqlPanel), static_cast<QWidget*>(RcmPanel),
           static_cast<QWidget*>(GridPctl), static_cast<QWidget*>(PridictPanel),
@@ -269,9 +272,11 @@ TTuForm& TMainForm::ChartWindow(const QString& buttonName)
 {
     TTuForm*& window = m_chartWindows[buttonName];
     if (window == nullptr) {
-        window = new TTuForm(this);
-        window->setObjectName(buttonName + QStringLiteral("TuForm"));
+        window = NewChartWindow(*this, buttonName, this);
     }
+    const ChartPage* page = ChartWindowPage(buttonName);
+    window->ShowOver(this, page != nullptr ? ToQ(page->Caption) : window->windowTitle());
+    BuildChartWindow(*this, *window, buttonName);
     return *window;
 }
 

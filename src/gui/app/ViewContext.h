@@ -46,8 +46,8 @@ public:
     virtual void ShowTextWindow(const QString& caption, const QStringList& lines) = 0;
     virtual TProgressForm& ProgressForm() = 0;
     virtual TCodeViewForm& CodeViewForm() = 0;
-    // The chart window of a chart button (by the button's object name): created on first use and
-    // kept.
+    // The chart window of a chart button (by the button's object name: tj6TuBt, tj31TbBt, tj32TbBt):
+    // created on first use and kept, shown with the button's chart built for its number of draws.
     virtual TTuForm& ChartWindow(const QString& buttonName) = 0;
 
     // Navigation used by the jump buttons of the shrink pages.
