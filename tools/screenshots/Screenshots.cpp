@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "ChartShots.h"
+#include "DesktopShots.h"
 #include "PredictShots.h"
 #include "app/AboutForm.h"
 #include "app/Application.h"
@@ -80,6 +81,7 @@ int main(int argc, char** argv)
     TakePredictShots(
         form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
 
+    TakeDesktopShots(form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); });
     TAboutForm about(form.Dialogs(), &form);
     about.show();
     Save(about, shots, QStringLiteral("about"));
