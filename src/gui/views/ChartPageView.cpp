@@ -71,10 +71,8 @@ TChartPageView::TChartPageView(TViewContext& context, const ChartPage& page, QWi
         AttachChartMenu(m_menu, m_grid->viewport());
     }
     if (m_scrollBox != nullptr) {
+        // The tables and the bar chart pass their right clicks on to the canvas.
         AttachChartMenu(m_menu, m_canvas);
-    }
-    if (m_bars != nullptr && m_scrollBox == nullptr) {
-        AttachChartMenu(m_menu, m_bars);
     }
 
     if (IsPage(page, "ExTabSheet2")) {

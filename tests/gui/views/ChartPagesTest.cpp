@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QImage>
 #include <QMenu>
@@ -300,6 +302,26 @@ TEST_F(ChartPageViews, ContextMenuExportsTheCellsAndPicturesTheWholeChart)
     EXPECT_EQ(all.height(), boards->PictureSize().height());
     EXPECT_GE(all.height(), (kDraws / 4 - 1) * 200);
     EXPECT_EQ(boards->Tables().back() != nullptr, true);
+}
+
+TEST_F(ChartPageViews, ARightClickOnEverySurfaceOpensTheChartMenu)
+{
+    const auto opensMenu = [](TChartPageView* view, QWidget* target) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &click);
+        const bool shown = view->ChartMenu()->isVisible();
+        view->ChartMenu()->hide();
+        return shown;
+    };
+    TChartPageView* grid = Show("ExTabSheet1");
+    EXPECT_TRUE(opensMenu(grid, grid->Grid()->viewport()));
+    TChartPageView* boards = Show("ExTabSheet18");
+    EXPECT_TRUE(opensMenu(boards, boards->Tables()[0]));
+    TChartPageView* bars = Show("TabSheet85");
+    EXPECT_TRUE(opensMenu(bars, bars->Bars()));
+    const QStringList captions{bars->ChartMenu()->actions()[0]->text(),
+                               bars->ChartMenu()->actions()[1]->text()};
+    EXPECT_EQ(captions.join(QLatin1Char('|')), QStringLiteral("保存图片…|导出表格…"));
 }
 
 TEST(ChartExport, RefusesAPictureTooLargeBeforeAskingForAFile)
