@@ -300,10 +300,8 @@ void TChartPageView::UpdateCanvasSize()
 bool TChartPageView::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_scrollBox != nullptr && watched == m_scrollBox->viewport() && event->type() == QEvent::Resize) {
-        const bool centred =
-            std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
-                        [](const TTitledTableModel& t) { return t.FPlacement.CentreHorizontally; });
-        if (centred) {
+        // Centred tables follow the box's width, and a larger box may show boards not made yet.
+        if (!m_tables.empty()) {
             PlaceTables();
         } else {
             UpdateCanvasSize();

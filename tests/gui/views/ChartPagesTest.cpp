@@ -1,5 +1,6 @@
 #include "views/ChartPages.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -201,6 +202,12 @@ TEST_F(ChartPageViews, BoardsAreMadeAnewOnEveryBuildAndOnlyInViewWhenMany)
     EXPECT_LT(made, kDraws);
     EXPECT_EQ(view->Tables().back(), nullptr);
     EXPECT_GE(canvas->height(), (kDraws / 4) * 200);
+    // A taller window shows more boards: they are made.
+    const int lastMade = static_cast<int>(std::find(view->Tables().begin(), view->Tables().end(), nullptr) -
+                                          view->Tables().begin());
+    Form().resize(1280, 1600);
+    EXPECT_GT(std::find(view->Tables().begin(), view->Tables().end(), nullptr) - view->Tables().begin(),
+              lastMade);
     view->ScrollBox()->verticalScrollBar()->setValue(view->ScrollBox()->verticalScrollBar()->maximum());
     ASSERT_NE(view->Tables().back(), nullptr);
     EXPECT_EQ(DumpTitledTable(view->Tables().back()->Model()), DumpTitledTable(view->TableModels().back()));
