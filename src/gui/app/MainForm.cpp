@@ -83,6 +83,7 @@ void TMainForm::FormCreate()
     RunGuarded([this] { DataPanel->LoadStartupData(); });
     FileMenuManulClick();
     RcmPanel->ClearAllConditions(false);
+    RcmPanel->BindAllPagesItem(ScaleMenuAllPages);
 }
 
 void TMainForm::CreateLevelMenu()
