@@ -7,7 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ShrinkBenchConfigs.h"
-#include "history/DemoHistory.h"
+#include "history/BuiltinHistory.h"
 #include "shrink/Backtest.h"
 #include "shrink/ConditionVerdicts.h"
 #include "shrink/ShrinkRun.h"
@@ -63,10 +63,10 @@ void BM_ToleranceEveryCondition(benchmark::State& state)
     Tolerance(state, benchconfig::EveryCondition());
 }
 
-// A back-test of the last 1,000 of 1,500 synthetic draws, text included.
+// A back-test of the last 1,000 of the real draws the program carries, text included.
 void Backtest(benchmark::State& state, const ShrinkConditions& c)
 {
-    const DrawHistory history = ParseDrawText(MakeDemoHistoryLines(1500, 7)).History;
+    const DrawHistory history = BuiltinHistory();
     std::int32_t kept = 0;
     for (auto _ : state) {
         const BacktestResult r = RunBacktest(c, history, 1000);

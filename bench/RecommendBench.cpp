@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "history/DemoHistory.h"
+#include "history/BuiltinHistory.h"
 #include "recommend/NumberRecommend.h"
 #include "recommend/PropertyRecommend.h"
 #include "recommend/QuickPicks.h"
@@ -10,15 +10,16 @@ using namespace quorvane;
 
 namespace {
 
-const DrawHistory& History5000()
+const DrawHistory& RealHistory()
 {
-    static const DrawHistory history = ParseDrawText(MakeDemoHistoryLines(5000, 3)).History;
+    // The real draws the program carries: 3,493, the most a user has before updating.
+    static const DrawHistory history = BuiltinHistory();
     return history;
 }
 
 template <typename F> void RunRecommendation(benchmark::State& state, F&& command)
 {
-    const DrawHistory& history = History5000();
+    const DrawHistory& history = RealHistory();
     for (auto _ : state) {
         benchmark::DoNotOptimize(command(history));
     }

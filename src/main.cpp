@@ -4,7 +4,6 @@
 int main(int argc, char** argv)
 {
     quorvane::gui::TApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(quorvane::gui::MainCaption());
     quorvane::gui::TMainForm form;
     form.showMaximized();
     return QApplication::exec();

@@ -3,21 +3,24 @@
 #include "ArgReader.h"
 #include "Cli.h"
 #include "CliCommon.h"
+#include "charts/ChartCsv.h"
 #include "charts/ChartDump.h"
 #include "charts/ChartPages.h"
+#include "text/SplitText.h"
 #include "text/UserError.h"
 
 namespace quorvane::cli {
 
 namespace {
 
-constexpr const char* kUsage = "quorvane-cli chart NAME --data FILE [-n N] [--start S]";
+constexpr const char* kUsage = "quorvane-cli chart NAME --data FILE [-n N] [--start S] [--csv FILE]";
 
 void PrintHelp(std::ostream& out)
 {
     out << "usage: " << kUsage << "\n\n"
         << "NAME is a page's object name or alias; -n defaults to " << kDefaultChartN
-        << ", --start (the rotation chart's first number, 1..33) to " << kDefaultRotationStart << ".\n\n"
+        << ", --start (the rotation chart's first number, 1..33) to " << kDefaultRotationStart << ".\n"
+        << "--csv FILE also writes the chart's cells as a table file (UTF-8 with a byte-order mark).\n\n"
         << "pages:\n";
     for (const ChartPage& p : ChartPages()) {
         out << "  " << p.ObjectName << '\t' << p.Alias << '\t' << p.Caption << '\n';
@@ -28,7 +31,7 @@ void PrintHelp(std::ostream& out)
 
 int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    const ArgReader reader(args, {"--data", "-n", "--start"}, {"--help"});
+    const ArgReader reader(args, {"--data", "-n", "--start", "--csv"}, {"--help"});
     if (reader.Ok() && reader.Flag("--help")) {
         PrintHelp(out);
         return kExitOk;
@@ -39,7 +42,7 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     const std::string& name = reader.Positional().front();
     const ChartPage* page = FindChartPage(name);
     if (page == nullptr) {
-        return UsageError(err, "unknown chart " + name + " (quorvane-cli chart --help lists them)", kUsage);
+        return UsageError(err, "unknown chart " + EscapeControlBytes(name) + " (quorvane-cli chart --help lists them)", kUsage);
     }
     const int n = IntOption(reader, "-n", kDefaultChartN);
     const int start = IntOption(reader, "--start", kDefaultRotationStart);
@@ -51,6 +54,9 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     const BuildResult result = page->Build(models, history, n, start);
     if (!result.Ok()) {
         throw UserError(result.Message);
+    }
+    if (const auto path = reader.Value("--csv")) {
+        WriteChartCsv(*path, ChartPageCsv(*page, models));
     }
     out << DumpChartPage(*page, models);
     return kExitOk;

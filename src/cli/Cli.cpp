@@ -3,6 +3,9 @@
 #include <exception>
 #include <ostream>
 
+#include "OutputBuffer.h"
+#include "text/AtomicFile.h"
+
 namespace quorvane::cli {
 
 namespace {
@@ -39,7 +42,28 @@ shrink, prize and level also take --reduce T [--seconds S]: they work on a short
 survivors that keeps T reds (3, 4 or 5) whenever the winning reds are a survivor.
 
 CONDITIONS: --conditions FILE.ini, any number of --set NAME=VALUE, and --tolerance MIN..MAX.
---data defaults to ssq.dxt in the current folder.)";
+--data FILE: a data file, or "builtin" for the real draw history the program carries (up to
+its last issue; use "./builtin" for a file of that name). Without --data: ssq.dxt in the current
+folder, else the one in the program's data folder (beside the program, or ~/.local/share/Quorvane
+for an installed program).)";
+
+// Flushes the output at the end of a command: output that could not be written in full (a full
+// disk, a closed pipe) is a failure, never a success with a file cut short.
+int FinishOutput(int code, std::ostream& out, std::ostream& err)
+{
+    out.flush();
+    if (out) {
+        return code;
+    }
+    const auto* buffer = dynamic_cast<const OutputBuffer*>(out.rdbuf());
+    const int error = buffer != nullptr ? buffer->Error() : 0;
+    err << "quorvane-cli: " << kOutputWriteError;
+    if (error != 0) {
+        err << "：" << WriteFailureReason(error);
+    }
+    err << '\n';
+    return code == kExitOk ? kExitUserError : code;
+}
 
 } // namespace
 
@@ -47,18 +71,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         (args.empty() ? err : out) << kUsage << '\n';
-        return args.empty() ? kExitUsage : kExitOk;
+        return FinishOutput(args.empty() ? kExitUsage : kExitOk, out, err);
     }
     for (const Command& c : kCommands) {
         if (args[0] == c.Name) {
             const std::vector<std::string> rest(args.begin() + 1, args.end());
+            int code = kExitUserError;
             try {
-                return c.Run(rest, out, err);
+                code = c.Run(rest, out, err);
             } catch (const std::exception& e) {
                 // A UserError carries the program's message; any other failure is reported alike.
                 err << e.what() << '\n';
-                return kExitUserError;
             }
+            return FinishOutput(code, out, err);
         }
     }
     err << "quorvane-cli: unknown command " << args[0] << '\n' << kUsage << '\n';

@@ -11,7 +11,13 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUserError = 1;
 inline constexpr int kExitUsage = 2;
 
+// The message (after "quorvane-cli: ") when the output could not be written in full; the reason
+// follows it where the system gave one.
+inline constexpr const char* kOutputWriteError = "无法写入标准输出";
+
 // Runs one command line (without the program name). Output is UTF-8, one line per output line.
+// The output is flushed at the end; when it could not be written in full, the message goes to
+// err and the exit code is 1 (or the command's own failure code).
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The commands; args excludes the command name. Each is declared in the file that defines it.

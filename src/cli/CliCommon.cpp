@@ -4,15 +4,40 @@
 #include <ostream>
 
 #include "Cli.h"
+#include "history/BuiltinHistory.h"
 #include "history/DataFile.h"
+#include "history/ProgramFolders.h"
 #include "text/IntConvert.h"
+#include "text/SplitText.h"
 #include "text/UserError.h"
 
 namespace quorvane::cli {
 
+namespace {
+
+bool FileExists(const std::string& path)
+{
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+} // namespace
+
+std::string DefaultDataPath()
+{
+    if (FileExists(kDataFileName)) {
+        return kDataFileName;
+    }
+    const std::string inDataFolder = (std::filesystem::path(DefaultDataFolder()) / kDataFileName).string();
+    return FileExists(inDataFolder) ? inDataFolder : std::string(kDataFileName);
+}
+
 DrawHistory LoadHistoryArg(const ArgReader& reader)
 {
-    const std::string path = reader.Value("--data").value_or(kDataFileName);
+    const std::string path = reader.Value("--data").value_or(DefaultDataPath());
+    if (path == kBuiltinDataName) {
+        return BuiltinHistory();
+    }
     const auto lines = LoadDataFile(path);
     if (!lines) {
         return {};
@@ -26,8 +51,7 @@ DrawHistory LoadHistoryArg(const ArgReader& reader)
 
 DrawHistory LoadOptionalHistoryArg(const ArgReader& reader)
 {
-    std::error_code ec;
-    if (!reader.Value("--data") && !std::filesystem::exists(kDataFileName, ec)) {
+    if (!reader.Value("--data") && !FileExists(DefaultDataPath())) {
         return {};
     }
     return LoadHistoryArg(reader);
@@ -43,7 +67,7 @@ std::string ArgsProblem(const ArgReader& reader, std::size_t words, const std::s
         return missing;
     }
     if (positional.size() > words) {
-        return "unexpected argument " + positional[words];
+        return "unexpected argument " + EscapeControlBytes(positional[words]);
     }
     return {};
 }

@@ -10,8 +10,15 @@
 
 namespace quorvane::cli {
 
-// The data file named by --data (default "ssq.dxt" in the current folder), loaded and parsed.
-// Throws UserError with the file error or the parse message.
+// The --data value that names the real draw history the program carries, without a file.
+inline constexpr const char* kBuiltinDataName = "builtin";
+
+// The data file used without --data: "ssq.dxt" in the current folder when it exists, else the one
+// in the program's data folder (DefaultDataFolder) when that exists, else "ssq.dxt".
+std::string DefaultDataPath();
+
+// The history named by --data (default DefaultDataPath(); "builtin" for the carried history),
+// loaded and parsed. Throws UserError with the file error or the parse message.
 DrawHistory LoadHistoryArg(const ArgReader& reader);
 
 // As LoadHistoryArg, for commands that can do without draws: when --data is not given and the

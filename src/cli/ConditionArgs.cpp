@@ -5,6 +5,7 @@
 #include "shrink/ConditionFile.h"
 #include "shrink/ConditionKeys.h"
 #include "shrink/ShrinkRun.h"
+#include "text/SplitText.h"
 
 namespace quorvane::cli {
 
@@ -26,12 +27,18 @@ std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditi
     for (const std::string& setting : reader.Values(kSetOption)) {
         const std::size_t eq = setting.find('=');
         if (eq == std::string::npos || eq == 0) {
-            return std::string(kSetOption) + " needs NAME=VALUE: " + setting;
+            return std::string(kSetOption) + " needs NAME=VALUE: " + EscapeControlBytes(setting);
         }
         const std::string name = setting.substr(0, eq);
-        if (!ApplyConditionSetting(conditions, name, std::string_view(setting).substr(eq + 1))) {
-            return "unknown condition name " + name;
+        const std::string_view value = std::string_view(setting).substr(eq + 1);
+        const ConditionKey* key = FindConditionKey(name);
+        if (key == nullptr) {
+            return "unknown condition name " + EscapeControlBytes(name);
         }
+        if (std::string problem = StrictSettingProblem(*key, value); !problem.empty()) {
+            return problem;
+        }
+        key->Set(conditions, value);
     }
     if (const auto tolerance = reader.Value(kToleranceOption)) {
         conditions.ToleranceSpEd = ParseTolerance(*tolerance);

@@ -11,6 +11,7 @@
 #include "recommend/TicketForecast.h"
 #include "shrink/ShrinkCaptions.h"
 #include "text/CheckedText.h"
+#include "text/SplitText.h"
 
 namespace quorvane::cli {
 
@@ -87,7 +88,7 @@ int RunRecommendCommand(const std::vector<std::string>& args, std::ostream& out,
         }
     }
     if (kind == nullptr) {
-        return UsageError(err, "unknown KIND " + name, kUsage);
+        return UsageError(err, "unknown KIND " + EscapeControlBytes(name), kUsage);
     }
     const int repeat = IntOption(reader, "--repeat", 1);
     if (repeat < 1 || repeat > kMaxRepeat) {

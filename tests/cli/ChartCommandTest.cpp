@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
@@ -88,6 +89,33 @@ TEST(ChartCommandTest, PrintsTheModelOfAPage)
     const ChartRun badN = RunChart({"rotation", "--data", data, "-n", "x"});
     EXPECT_EQ(badN.Code, 1);
     EXPECT_EQ(badN.Err, "'x' is not a valid integer value\n");
+}
+
+TEST(ChartCommandTest, CsvWritesTheTableFileBesideTheUnchangedDump)
+{
+    test::TempDir dir;
+    const std::string data = dir.File("ssq.dxt");
+    test::WriteBytes(data, "2010001 01 02 03 04 05 06 07\r\n2010002 01 12 23 24 32 33 16\r\n");
+    const std::string csv = dir.File("zone.csv");
+
+    const ChartRun plain = RunChart({"zone-ratio", "--data", data, "-n", "1"});
+    const ChartRun r = RunChart({"zone-ratio", "--data", data, "-n", "1", "--csv", csv});
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out, plain.Out);
+    EXPECT_EQ(test::ReadBytes(csv), "\xEF\xBB\xBF"
+                                    "期号,红球号码,,,,,,蓝球,一区个数,二区个数,三区个数\r\n"
+                                    ",1,2,3,4,5,6,,,,\r\n"
+                                    "2010002,01,12,23,24,32,33,16,1,1,4\r\n"
+                                    "合计,,,,,,,,1,1,4\r\n");
+
+    // A refused N writes nothing; an unwritable file is the user's error, not a crash.
+    const std::string refused = dir.File("refused.csv");
+    EXPECT_EQ(RunChart({"zone-ratio", "--data", data, "-n", "3", "--csv", refused}).Code, 1);
+    EXPECT_FALSE(std::ifstream(refused).good());
+    const ChartRun unwritable =
+        RunChart({"zone-ratio", "--data", data, "--csv", dir.File("no/such/dir.csv"), "-n", "1"});
+    EXPECT_EQ(unwritable.Code, 1);
+    EXPECT_NE(unwritable.Err.find("no/such/dir.csv"), std::string::npos) << unwritable.Err;
 }
 
 TEST(ChartCommandTest, HelpListsTheThirtyFivePagesThroughTheProgram)

@@ -1,6 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "CliTestSupport.h"
+#include "OutputBuffer.h"
 #include "TestSupport.h"
 
 using quorvane::test::RunCliInProcess;
@@ -69,4 +74,58 @@ TEST(CliHistory, DemoDataRoundTripsThroughTheBinary)
     EXPECT_EQ(demo.Code, 0);
     EXPECT_EQ(demo.Out.size(), 2u * 30u);
     EXPECT_EQ(demo.Out.substr(0, 8), "2003001 ");
+}
+
+TEST(CliHistory, OutputThatCannotBeWrittenIsAFailureWithItsReason)
+{
+    // A full disk: nothing of the history may pass for success.
+    const int full = ::open("/dev/full", O_WRONLY);
+    ASSERT_GE(full, 0);
+    {
+        quorvane::cli::OutputBuffer buffer(full);
+        std::ostream out(&buffer);
+        std::ostringstream err;
+        EXPECT_EQ(quorvane::cli::RunCli({"demo-data", "--draws", "10"}, out, err), 1);
+        EXPECT_EQ(err.str(), "quorvane-cli: 无法写入标准输出：磁盘已满\n");
+        // A command that failed already keeps its own exit code.
+        err.str("");
+        EXPECT_EQ(quorvane::cli::RunCli({"demo-data", "--draws", "-1"}, out, err), 2);
+        EXPECT_NE(err.str().find("quorvane-cli: 无法写入标准输出：磁盘已满\n"), std::string::npos);
+    }
+    ::close(full);
+
+    // The same through the binary, as the README's "demo-data > file" runs it.
+    int status = -1;
+    const std::string err = RunShell(std::string(QUORVANE_CLI_PATH) + " demo-data 2>&1 >/dev/full", &status);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(err, "quorvane-cli: 无法写入标准输出：磁盘已满\n");
+    // A stream that fails without a reason still fails.
+    std::ostringstream bad;
+    bad.setstate(std::ios::badbit);
+    std::ostringstream err2;
+    EXPECT_EQ(quorvane::cli::RunCli({"parse", "--data", "/dev/null"}, bad, err2), 1);
+    EXPECT_EQ(err2.str(), "quorvane-cli: 无法写入标准输出\n");
+}
+
+TEST(CliHistory, BuiltinNamesTheCarriedHistory)
+{
+    auto r = RunCliInProcess({"parse", "--data", "builtin"});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Out, "draws: 3493\n");
+    // The last draw carried; a count past it stops there.
+    r = RunCliInProcess({"query", "--data", "builtin", "--from", "2026096", "--count", "5"});
+    EXPECT_EQ(r.Code, 0);
+    EXPECT_EQ(r.Out, "第2026096期,开奖号:01 04 16 22 26 31 04\n");
+}
+
+TEST(CliHistory, WithoutDataTheCurrentFoldersFileComesFirst)
+{
+    TempDir dir;
+    WriteBytes(dir.File("ssq.dxt"), "2005013 03 08 14 21 27 30 09\r\n");
+    const std::string cli = QUORVANE_CLI_PATH;
+    EXPECT_EQ(RunShell("cd " + dir.Path().string() + " && " + cli + " parse"), "draws: 1\n");
+    // A file named builtin is reached by its path.
+    WriteBytes(dir.File("builtin"), "");
+    EXPECT_EQ(RunShell("cd " + dir.Path().string() + " && " + cli + " parse --data ./builtin"), "draws: 0\n");
 }

@@ -177,7 +177,7 @@ TEST(CliConditions, ConditionFilesFeedTheRunAndExportWritesTheResult)
     r = RunCliInProcess(
         {"shrink", "--data", data, "--set", "ssTb0MChk=01", "--export", dir.File("no/dir.txt")});
     EXPECT_EQ(r.Code, 1);
-    EXPECT_EQ(r.Err, "无法写入文件 \"" + dir.File("no/dir.txt") + "\"\n");
+    EXPECT_EQ(r.Err, "无法写入文件 \"" + dir.File("no/dir.txt") + "\"：文件夹不存在\n");
 }
 
 TEST(CliPrize, TheProgramPrintsTheFirstPrize)

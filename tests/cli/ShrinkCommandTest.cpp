@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "shrink/ConditionKeys.h"
 #include "shrink/ShrinkRun.h"
+#include "text/Encoding.h"
 #include "text/SplitText.h"
 
 using namespace quorvane;
@@ -102,6 +103,31 @@ TEST(ShrinkCommand, BadSettingsAreUsageOrUserErrors)
     EXPECT_EQ(r.Code, kExitUserError);
     EXPECT_EQ(r.Err, "'二十' is not a valid integer value\n");
     EXPECT_TRUE(r.Lines.empty());
+    // A picker value that names no cell would keep every ticket: the command line refuses it.
+    r = Shrink({"--set", "ssTb0MChk=1#2#3", "--list"});
+    EXPECT_EQ(r.Code, kExitUsage);
+    EXPECT_EQ(r.Err.rfind("quorvane-cli: '1' names no cell of ssTb0MChk; the captions are 01#02#03#", 0), 0u);
+    EXPECT_TRUE(r.Lines.empty());
+    // Control bytes in names and arguments show escaped.
+    r = Shrink({"--set", "No\x1b[2JSuch=1"});
+    EXPECT_EQ(r.Err.rfind("quorvane-cli: unknown condition name No\\x1B[2JSuch\n", 0), 0u);
+    r = Shrink({"--bogus\x07"});
+    EXPECT_EQ(r.Err.rfind("quorvane-cli: unknown option --bogus\\x07\n", 0), 0u);
+}
+
+TEST(ShrinkCommand, ConditionFilesStayLenientWhereSetIsStrict)
+{
+    quorvane::test::TempDir dir;
+    const std::string conditions = dir.File("c.ini");
+    quorvane::test::WriteBytes(conditions, Utf8ToGbk("[条件设置]\r\nssTb0MChk=1#02#03#04#05#06#07\r\n"));
+    const Result r = Shrink({"--conditions", conditions, "--list"});
+    EXPECT_EQ(r.Code, kExitOk);
+    EXPECT_EQ(r.Lines, std::vector<std::string>{"02 03 04 05 06 07"}); // the piece "1" is ignored
+    // A NUL byte inside a value is quoted whole in the message.
+    quorvane::test::WriteBytes(conditions, Utf8ToGbk(std::string("[条件设置]\r\ntj1HeZhiChk=1\r\ntj1HeZhiSpEd=30,4") + '\0' + "O\r\n"));
+    const Result bad = Shrink({"--conditions", conditions});
+    EXPECT_EQ(bad.Code, kExitUserError);
+    EXPECT_EQ(bad.Err, "'4\\x00O' is not a valid integer value\n");
 }
 
 TEST(ShrinkCommand, TheProgramPrintsTheTenRedSelection)

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTimer>
 
 #include "ScriptedDialogs.h"
@@ -50,6 +52,19 @@ TEST(Application, ShowsAnEscapedErrorAndKeepsRunning)
     EXPECT_TRUE(after);
     EXPECT_EQ(object.Handled, 2);
     SetErrorDialogs(nullptr);
+}
+
+TEST(Application, SpeaksChineseInQtsOwnDialogs)
+{
+    // Window titles get no suffix from a display name.
+    EXPECT_EQ(QApplication::applicationName(), QStringLiteral("Quorvane"));
+    EXPECT_FALSE(QApplication::applicationDisplayName().contains(QStringLiteral("技术支持")));
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFileInfo::exists(folder + QStringLiteral("/qtbase_zh_CN.qm"))) {
+        GTEST_SKIP() << "Qt's Chinese translations are not installed";
+    }
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("查找范围："));
+    EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Print"));
 }
 
 TEST(Application, UsesTheProgramFont)

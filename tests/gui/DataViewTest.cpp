@@ -1,11 +1,13 @@
 #include "views/DataView.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -75,11 +77,21 @@ TEST_F(DataView, SaveWritesTheEditorThenParses)
     EXPECT_NE(ReadBytes(program.File("ssq.dxt")).find("2005015 01 02\r\n"), std::string::npos);
     EXPECT_EQ(History().size(), 3u);
 
-    // An empty editor writes an empty file and empties the history.
+    // An empty editor over a file with draws asks first, with 否 as the default; 否 writes nothing.
     Memo()->clear();
+    Dialogs().ExpectAsk(TAnswer::No, ToQ(kEmptySaveQuestion));
+    Click("Sheet1TbrSaveBt");
+    EXPECT_EQ(Dialogs().Log().back().Default, TAnswer::No);
+    EXPECT_NE(ReadBytes(program.File("ssq.dxt")), "");
+    EXPECT_EQ(History().size(), 3u);
+    // 是 writes an empty file and empties the history; an empty file then saves without asking.
+    Dialogs().ExpectAsk(TAnswer::Yes, ToQ(kEmptySaveQuestion));
     Click("Sheet1TbrSaveBt");
     EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), "");
     EXPECT_TRUE(History().empty());
+    Memo()->setPlainText(QStringLiteral("  \n"));
+    Click("Sheet1TbrSaveBt");
+    EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), "  \r\n");
 }
 
 TEST_F(DataView, AFailedSaveKeepsTheOldFileAndSkipsTheParse)
@@ -88,7 +100,7 @@ TEST_F(DataView, AFailedSaveKeepsTheOldFileAndSkipsTheParse)
     std::filesystem::remove(path);
     std::filesystem::create_directory(path);
     Memo()->setPlainText(QStringLiteral("2005013 03 08 14 21 27 30 09"));
-    Dialogs().ExpectError(ToQ(FileWriteErrorText(path)));
+    Dialogs().ExpectError(ToQ(FileWriteErrorText(path, WriteFailureReason(EISDIR))));
     Click("Sheet1TbrSaveBt");
     EXPECT_EQ(History().size(), 2u);
     EXPECT_NE(program.Form().StatusText(), QStringLiteral("保存文档完毕"));
@@ -152,8 +164,9 @@ TEST_F(DataView, CaretPositionGoesToTheStatusBar)
 {
     QTextCursor cursor(Memo()->document()->findBlockByNumber(1));
     cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 4);
+    const QString startStatus = program.Form().StatusText();
     Memo()->setTextCursor(cursor);
-    EXPECT_EQ(program.Form().StatusText(), QString()); // moving the caret alone shows nothing
+    EXPECT_EQ(program.Form().StatusText(), startStatus); // moving the caret alone shows nothing
     QTest::keyClick(Memo(), Qt::Key_Right);
     EXPECT_EQ(program.Form().StatusText(), QStringLiteral("第2行6列"));
 
@@ -179,6 +192,11 @@ protected:
 
     void UseServer(const QString& address) { qputenv(kUpdateUrlVariable, address.toUtf8()); }
     std::string Target() { return program.File("tmp.txt"); }
+    QString LastMessage()
+    {
+        const QStringList messages = Dialogs().Texts(TScriptedDialogs::Kind::Message);
+        return messages.isEmpty() ? QString() : messages.back();
+    }
     void ExpectUnchanged()
     {
         EXPECT_EQ(Memo()->toPlainText(),
@@ -220,8 +238,9 @@ TEST_F(OnlineUpdate, BadContentIsReportedAndChangesNothing)
     TLocalHttpServer server(QString::fromStdString(served.Path().string()));
     ASSERT_TRUE(server.Running());
     UseServer(server.Address() + QStringLiteral("/"));
-    Dialogs().ExpectProgress().ExpectMessage(kBadLine1).ExpectMessage(
-        QStringLiteral("Quorvane在线更新开奖数据 失败!"));
+    Dialogs().ExpectProgress().ExpectMessage(
+        QStringLiteral("Quorvane在线更新开奖数据 失败!\r\n下载的开奖数据中下列行有错误：\r\n1,\r\n下载的数据保存在: ") +
+        QString::fromStdString(Target()));
     Click("Sheet1TbrDownBt");
     ExpectUnchanged();
 }
@@ -231,10 +250,13 @@ TEST_F(OnlineUpdate, MissingFileOrServerFails)
     TLocalHttpServer server(QString::fromStdString(served.Path().string())); // serves no gx.txt: 404
     ASSERT_TRUE(server.Running());
     UseServer(server.Address());
-    Dialogs().ExpectProgress().ExpectMessage(QStringLiteral("Quorvane在线更新开奖数据 失败!"));
+    Dialogs().ExpectProgress().ExpectMessage();
     Click("Sheet1TbrDownBt");
     ExpectUnchanged();
     EXPECT_FALSE(std::filesystem::exists(Target()));
+    // The message names the address it tried and the server's answer.
+    EXPECT_EQ(LastMessage(), QStringLiteral("Quorvane在线更新开奖数据 失败!\r\n下载地址: ") + server.Address() +
+                                 QStringLiteral("/gx.txt\r\n服务器回答错误 404，没有找到开奖数据文件。"));
 
     // A port where nothing listens.
     QTcpServer closed;
@@ -242,9 +264,11 @@ TEST_F(OnlineUpdate, MissingFileOrServerFails)
     const quint16 port = closed.serverPort();
     closed.close();
     UseServer(QStringLiteral("http://127.0.0.1:%1").arg(port));
-    Dialogs().ExpectProgress().ExpectMessage(QStringLiteral("Quorvane在线更新开奖数据 失败!"));
+    Dialogs().ExpectProgress().ExpectMessage();
     Click("Sheet1TbrDownBt");
     ExpectUnchanged();
+    EXPECT_TRUE(LastMessage().contains(QStringLiteral("http://127.0.0.1:%1/gx.txt").arg(port)));
+    EXPECT_TRUE(LastMessage().contains(QStringLiteral("无法连接到服务器")));
 }
 
 TEST_F(OnlineUpdate, ASilentServerTimesOutAndTheUserCanCancel)
@@ -259,15 +283,18 @@ TEST_F(OnlineUpdate, ASilentServerTimesOutAndTheUserCanCancel)
 
     QElapsedTimer clock;
     clock.start();
-    Dialogs().ExpectProgress().ExpectMessage(QStringLiteral("Quorvane在线更新开奖数据 失败!"));
+    Dialogs().ExpectProgress().ExpectMessage();
     Click("Sheet1TbrDownBt");
     EXPECT_GE(clock.elapsed(), 1400);
     EXPECT_LT(clock.elapsed(), 10000);
     ExpectUnchanged();
+    EXPECT_TRUE(LastMessage().startsWith(QStringLiteral("Quorvane在线更新开奖数据 失败!")));
+    EXPECT_TRUE(LastMessage().contains(QStringLiteral("长时间没有回应")));
 
     program.Form().DataPanel->SetUpdateTimeoutMs(60000);
     clock.restart();
-    Dialogs().ExpectProgress(200).ExpectMessage(QStringLiteral("Quorvane在线更新开奖数据 失败!"));
+    // A cancel is told as a cancel, not as a failure.
+    Dialogs().ExpectProgress(200).ExpectMessage(ToQ(kUpdateCancelledMessage));
     Click("Sheet1TbrDownBt");
     EXPECT_LT(clock.elapsed(), 10000);
     ExpectUnchanged();
@@ -284,9 +311,33 @@ TEST_F(OnlineUpdate, AFileAboveTheLimitIsRefused)
     TLocalHttpServer server(QString::fromStdString(served.Path().string()));
     ASSERT_TRUE(server.Running());
     UseServer(server.Address());
-    Dialogs().ExpectProgress().ExpectMessage(QStringLiteral("Quorvane在线更新开奖数据 失败!"));
+    Dialogs().ExpectProgress().ExpectMessage();
     Click("Sheet1TbrDownBt");
     ExpectUnchanged();
+    EXPECT_TRUE(LastMessage().contains(QStringLiteral("文件太大")));
+}
+
+TEST_F(OnlineUpdate, TheServerIsASettingTheVariableOverrides)
+{
+    WriteBytes(served.File("gx.txt"), kTwoDraws + "2005014 01 02 03 04 05 06 07\r\n");
+    TLocalHttpServer server(QString::fromStdString(served.Path().string()));
+    ASSERT_TRUE(server.Running());
+    // The settings file names the default server from the first start.
+    QSettings& settings = program.Form().Settings();
+    EXPECT_EQ(settings.value(ToQ(kUpdateServerSetting)).toString(), ToQ(kDefaultUpdateServer));
+    settings.setValue(ToQ(kUpdateServerSetting), server.Address());
+    Dialogs().ExpectProgress().ExpectMessage(ToQ(kUpdateSuccessMessage));
+    Click("Sheet1TbrDownBt");
+    EXPECT_EQ(History().size(), 3u);
+
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    UseServer(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    Dialogs().ExpectProgress().ExpectMessage();
+    Click("Sheet1TbrDownBt");
+    EXPECT_TRUE(LastMessage().contains(QStringLiteral("127.0.0.1:%1").arg(port)));
 }
 
 TEST_F(OnlineUpdate, TheProgramsProgressWindowShowsAndCancels)
@@ -298,9 +349,9 @@ TEST_F(OnlineUpdate, TheProgramsProgressWindowShowsAndCancels)
     dialogs.SetParent(&program.Form());
     const TDownloadSettings settings{QUrl(server.Address() + QStringLiteral("/gx.txt")), 2000,
                                      kUpdateMaxBytes};
-    const auto bytes = DownloadFile(settings, dialogs, QStringLiteral("下载"));
-    ASSERT_TRUE(bytes.has_value());
-    EXPECT_EQ(bytes->toStdString(), kTwoDraws);
+    const UpdateDownload received = DownloadFile(settings, dialogs, QStringLiteral("下载"));
+    ASSERT_EQ(received.End, DownloadEnd::Received);
+    EXPECT_EQ(received.Bytes, kTwoDraws);
 
     // The user presses "取消" while a silent server keeps the download waiting.
     QTcpServer silent;
@@ -319,7 +370,7 @@ TEST_F(OnlineUpdate, TheProgramsProgressWindowShowsAndCancels)
     clock.start();
     const TDownloadSettings waiting{
         QUrl(QStringLiteral("http://127.0.0.1:%1/gx.txt").arg(silent.serverPort())), 60000, kUpdateMaxBytes};
-    EXPECT_FALSE(DownloadFile(waiting, dialogs, QStringLiteral("下载")).has_value());
+    EXPECT_EQ(DownloadFile(waiting, dialogs, QStringLiteral("下载")).End, DownloadEnd::Cancelled);
     EXPECT_LT(clock.elapsed(), 10000);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "history/DemoHistory.h"
+
 namespace quorvane::gui::test {
 
 void TProgram::Start(const std::optional<std::string>& dataFile,
@@ -17,6 +19,15 @@ void TProgram::Start(const std::optional<std::string>& dataFile,
     }
     m_form = std::make_unique<TMainForm>(std::move(dialogs), Folder());
     EXPECT_TRUE(m_dialogs->AllUsed()) << "a dialog expected at start-up was not shown";
+}
+
+std::string DemoDataText(int draws)
+{
+    std::string bytes;
+    for (const std::string& line : MakeDemoHistoryLines(draws, 11)) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
 }
 
 TLocalHttpServer::TLocalHttpServer(const QString& folder)

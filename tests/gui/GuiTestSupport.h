@@ -43,6 +43,10 @@ private:
     std::unique_ptr<TMainForm> m_form;
 };
 
+// The bytes of a data file holding a synthetic history of that many draws (the demo generator with a
+// fixed seed): enough draws for the chart pages, whose N starts at 30.
+std::string DemoDataText(int draws);
+
 // python3's http.server serving a folder on 127.0.0.1, on a port of the system's choice, for as long
 // as the object lives.
 class TLocalHttpServer

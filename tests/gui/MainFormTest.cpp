@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,8 +17,10 @@
 #include "GuiTestSupport.h"
 #include "app/AboutForm.h"
 #include "app/QtText.h"
+#include "history/BuiltinHistory.h"
 #include "history/DataPage.h"
 #include "text/AtomicFile.h"
+#include "text/Encoding.h"
 #include "views/DataView.h"
 #include "views/PageControl.h"
 #include "views/PredictPanel.h"
@@ -57,7 +60,8 @@ TEST(MainForm, StartsWithAGoodDataFile)
     EXPECT_EQ(form.CurrentView(), form.DataPanel);
     EXPECT_TRUE(form.DataPanel->isVisible());
     EXPECT_EQ(form.DataPanel->geometry(), form.centralWidget()->rect());
-    EXPECT_EQ(form.StatusText(), QString());
+    // The status bar tells where the data file is.
+    EXPECT_EQ(form.StatusText(), QStringLiteral("数据文件: ") + program.Folder() + QStringLiteral("/ssq.dxt"));
     ASSERT_EQ(form.History().size(), 3u);
     EXPECT_EQ(form.History().back().Issue(), 2005013);
     EXPECT_EQ(form.DataPanel->DataMemo->toPlainText().count(QLatin1Char('\n')), 2);
@@ -84,28 +88,72 @@ TEST(MainForm, StartsWithABadOrEmptyDataFile)
     EXPECT_TRUE(empty.Form().DataPanel->DataMemo->toPlainText().isEmpty());
 }
 
-TEST(MainForm, StartsWithoutADataFileAndStaysUsable)
+TEST(MainForm, StartsWithoutADataFileFromTheCarriedHistory)
+{
+    TProgram program;
+    program.Start(std::nullopt);
+    TMainForm& form = program.Form();
+    form.show();
+    // Real draws from the first start, stored as the data file byte for byte, and said once.
+    ASSERT_EQ(form.History().size(), 3493u);
+    EXPECT_EQ(form.History().front().Issue(), 2003001);
+    EXPECT_EQ(form.History().back().Issue(), 2026096);
+    EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), std::string(BuiltinHistoryBytes()));
+    EXPECT_EQ(form.StatusText(), QStringLiteral("已载入内置开奖数据，截至第2026096期"));
+    EXPECT_EQ(form.DataPanel->DataMemo->document()->blockCount(), 3493);
+    EXPECT_TRUE(form.close()); // nothing unsaved
+
+    // The next start reads the file and leaves it byte-identical, whatever it holds.
+    const std::string mine = "2005013 03 08 14 21 27 30 09\r\n";
+    TProgram second;
+    second.Start(mine);
+    EXPECT_EQ(second.Form().History().size(), 1u);
+    EXPECT_EQ(ReadBytes(second.File("ssq.dxt")), mine);
+    TProgram empty;
+    empty.Start(std::string());
+    EXPECT_TRUE(empty.Form().History().empty());
+    EXPECT_EQ(ReadBytes(empty.File("ssq.dxt")), "");
+}
+
+TEST(MainForm, AFolderThatCannotBeWrittenStillOpensWithTheCarriedHistory)
+{
+    quorvane::test::TempDir dir;
+    quorvane::test::WriteBytes(dir.File("plain"), "x");
+    const std::string folder = dir.File("plain") + "/data"; // inside a file: never writable
+    auto dialogs = std::make_unique<TScriptedDialogs>();
+    dialogs->ExpectError(ToQ(FileWriteErrorText(folder + "/ssq.dxt")));
+    TScriptedDialogs* script = dialogs.get();
+    TMainForm form(std::move(dialogs), ToQ(folder));
+    EXPECT_TRUE(script->AllUsed());
+    EXPECT_EQ(form.History().size(), 3493u);
+    EXPECT_EQ(form.StatusText(), QStringLiteral("已载入内置开奖数据，截至第2026096期"));
+}
+
+TEST(MainForm, StartsWithAnUnreadableDataFileAndStaysUsable)
 {
     TProgram program;
     const QString path = QString::fromStdString(program.File("ssq.dxt"));
+    std::filesystem::create_directory(path.toStdString()); // there, but not a file
     program.Start(std::nullopt,
                   [&](TScriptedDialogs& d) { d.ExpectError(ToQ(FileOpenErrorText(path.toStdString()))); });
     TMainForm& form = program.Form();
     form.show();
     EXPECT_TRUE(form.History().empty());
     EXPECT_EQ(form.CurrentView(), form.DataPanel);
+    EXPECT_TRUE(form.DataPanel->DataMemo->toPlainText().isEmpty());
 
-    // The user types draws and saves them: the file is created and the history follows.
+    // The user types draws; the save reports the folder in the way and changes nothing.
     form.DataPanel->DataMemo->setPlainText(QStringLiteral("2005013 03 08 14 21 27 30 09"));
+    program.Dialogs().ExpectError(ToQ(FileWriteErrorText(path.toStdString())));
     program.Find<QToolButton>(QStringLiteral("Sheet1TbrSaveBt"))->click();
-    EXPECT_EQ(ReadBytes(path.toStdString()), "2005013 03 08 14 21 27 30 09\r\n");
-    EXPECT_EQ(form.History().size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(path.toStdString()));
+    EXPECT_TRUE(form.History().empty());
 }
 
 TEST(MainForm, EveryMenuItemAndToolButtonShowsItsView)
 {
     TProgram program;
-    program.Start(kThreeDraws);
+    program.Start(DemoDataText(40)); // the chart pages shown need 30 draws
     TMainForm& form = program.Form();
     form.show();
     const std::pair<const char*, QWidget*> commands[] = {
@@ -153,7 +201,7 @@ TEST(MainForm, EveryMenuItemAndToolButtonShowsItsView)
 TEST(MainForm, ChartMenusOpenTheirPages)
 {
     TProgram program;
-    program.Start(kThreeDraws);
+    program.Start(DemoDataText(40)); // the chart pages shown need 30 draws
     TMainForm& form = program.Form();
     form.show();
     // "图表分析(&F)" always opens the first chart page.
@@ -286,6 +334,48 @@ TEST(MainForm, HelpCommandsOpenTheHelpFileTheSiteAndTheAboutWindow)
     EXPECT_EQ(dialogs.Texts(Kind::Modal), (QStringList{QStringLiteral("关于"), QStringLiteral("关于")}));
 }
 
+TEST(MainForm, HelpFallsBackToTheProgramsOwnWindowsWhenTheDesktopCannotOpen)
+{
+    TProgram program;
+    program.Start(kThreeDraws);
+    TScriptedDialogs& dialogs = program.Dialogs();
+    const QString help = program.Folder() + QStringLiteral("/readme.txt");
+    EXPECT_EQ(program.Form().HelpFile(), help);
+
+    // No handler and no help file: the message names the file it looked for.
+    dialogs.ExpectOpenUrl(QString(), false).ExpectMessage(QStringLiteral("找不到帮助文件：\r\n") + help);
+    program.Find<QAction>(QStringLiteral("HelpMenuTopic"))->trigger();
+
+    // No handler: the help text shows in the program's text window.
+    quorvane::test::WriteBytes(help.toStdString(), Utf8ToGbk("使用说明\r\n第二行\r\n"));
+    bool shown = false;
+    dialogs.ExpectOpenUrl(QString(), false).ExpectModal([&](QDialog& window) {
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("帮助主题"));
+        EXPECT_EQ(window.findChild<QPlainTextEdit*>(QStringLiteral("Memo"))->toPlainText(),
+                  QStringLiteral("使用说明\n第二行"));
+        shown = true;
+        return 0;
+    });
+    program.Find<QAction>(QStringLiteral("HelpMenuTopic"))->trigger();
+    EXPECT_TRUE(shown);
+
+    // Web addresses: a message with the address to copy, from the menu, the tool bar and About.
+    const QString site = QStringLiteral("https://quorvane.example.org/");
+    const QString message = QStringLiteral("无法打开浏览器。请把下面的网址复制到浏览器中打开：\r\n") + site;
+    dialogs.ExpectOpenUrl(site, false).ExpectMessage(message).ExpectOpenUrl(site, false).ExpectMessage(message);
+    program.Find<QAction>(QStringLiteral("HelpMenuWebSite"))->trigger();
+    program.Find<QToolButton>(QStringLiteral("HelpMenuRecmBt"))->click();
+    dialogs.ExpectModal([&](QDialog& dialog) {
+        auto& about = dynamic_cast<TAboutForm&>(dialog);
+        // The About window says where the data file is.
+        EXPECT_EQ(about.DataLbl->text(), QStringLiteral("数据文件: ") + program.Folder() + QStringLiteral("/ssq.dxt"));
+        dialogs.ExpectOpenUrl(site, false).ExpectMessage(message);
+        emit about.WebLbl->linkActivated(site);
+        return 0;
+    });
+    program.Find<QAction>(QStringLiteral("HelpMenuAbout"))->trigger();
+}
+
 TEST(MainForm, SwitchingViewsKeepsTheEditorsState)
 {
     TProgram program;
@@ -321,6 +411,7 @@ TEST(MainForm, ClosingWithUnsavedEditsAsksToSave)
     TScriptedDialogs& dialogs = program.Dialogs();
     dialogs.ExpectAsk(TAnswer::Cancel, ToQ(kSaveChangesQuestion));
     program.Find<QToolButton>(QStringLiteral("FileMenuExitBt"))->click();
+    EXPECT_EQ(dialogs.Log().back().Default, TAnswer::Cancel); // Enter keeps the program open
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), kThreeDraws);
 
@@ -339,6 +430,47 @@ TEST(MainForm, ClosingWithUnsavedEditsAsksToSave)
     EXPECT_TRUE(form.close());
 }
 
+TEST(MainForm, TheQuitQuestionNeverEmptiesOrCorruptsTheFileUnasked)
+{
+    TProgram program;
+    program.Start(kThreeDraws);
+    TMainForm& form = program.Form();
+    TScriptedDialogs& dialogs = program.Dialogs();
+    form.show();
+
+    // 清空数据, then 关闭退出 and 是: a second question in plain words, default 否, guards the file.
+    program.Find<QToolButton>(QStringLiteral("Sheet1TbrClearBt"))->click();
+    dialogs.ExpectAsk(TAnswer::Yes, ToQ(kSaveChangesQuestion)).ExpectAsk(TAnswer::No, ToQ(kEmptySaveQuestion));
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(dialogs.Log().back().Default, TAnswer::No);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), kThreeDraws);
+
+    // A bad line, then 是: saved as 保存数据 saves it, the parse message shows, the program stays open
+    // with the text and the previous history.
+    form.DataPanel->DataMemo->setPlainText(ToQ(kThreeDraws) + QStringLiteral("2005014 01 02"));
+    dialogs.ExpectAsk(TAnswer::Yes, ToQ(kSaveChangesQuestion))
+        .ExpectMessage(ToQ(std::string(kBadLinesMessage) + "\r\n4,"));
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.StatusText(), QStringLiteral("保存文档完毕"));
+    EXPECT_TRUE(form.DataPanel->DataMemo->toPlainText().endsWith(QStringLiteral("2005014 01 02")));
+
+    // The user corrects the line; closing asks again and saves the corrected text.
+    form.DataPanel->DataMemo->setPlainText(ToQ(kThreeDraws) + QStringLiteral("2005014 01 02 03 04 05 06 07"));
+    dialogs.ExpectAsk(TAnswer::Yes, ToQ(kSaveChangesQuestion));
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), kThreeDraws + "2005014 01 02 03 04 05 06 07\r\n");
+    EXPECT_EQ(form.History().size(), 4u);
+
+    // Emptying the file takes both answers.
+    form.show();
+    form.DataPanel->DataMemo->clear();
+    dialogs.ExpectAsk(TAnswer::Yes, ToQ(kSaveChangesQuestion)).ExpectAsk(TAnswer::Yes, ToQ(kEmptySaveQuestion));
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), "");
+}
+
 TEST(MainForm, ClosingStaysOpenWhenTheSaveFails)
 {
     TProgram program;
@@ -349,7 +481,7 @@ TEST(MainForm, ClosingStaysOpenWhenTheSaveFails)
     // The data file's place is taken by a folder: the save cannot replace it.
     std::filesystem::remove(program.File("ssq.dxt"));
     std::filesystem::create_directory(program.File("ssq.dxt"));
-    program.Dialogs().ExpectAsk(TAnswer::Yes).ExpectError(ToQ(FileWriteErrorText(program.File("ssq.dxt"))));
+    program.Dialogs().ExpectAsk(TAnswer::Yes).ExpectError(ToQ(FileWriteErrorText(program.File("ssq.dxt"), WriteFailureReason(EISDIR))));
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
 }

@@ -1,6 +1,7 @@
 #include "views/PredictPanel.h"
 
 #include <functional>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -235,7 +236,7 @@ TEST_F(PredictPanel, ExportWritesExactlyTheMemoLines)
     const std::string folder = out.File("folder");
     std::filesystem::create_directory(folder);
     program.Dialogs().ExpectSaveFile(QString::fromStdString(folder));
-    program.Dialogs().ExpectError(ToQ(FileWriteErrorText(folder)));
+    program.Dialogs().ExpectError(ToQ(FileWriteErrorText(folder, WriteFailureReason(EISDIR))));
     Click("RcmExportBt");
     EXPECT_TRUE(std::filesystem::is_directory(folder));
 }

@@ -136,9 +136,11 @@ TScriptedDialogs& TScriptedDialogs::ExpectProgress(int cancelAfterMs)
     return Push(std::move(e));
 }
 
-TScriptedDialogs& TScriptedDialogs::ExpectOpenUrl(const QString& url)
+TScriptedDialogs& TScriptedDialogs::ExpectOpenUrl(const QString& url, bool opened)
 {
-    return Push({Kind::OpenUrl, url});
+    Expectation e{Kind::OpenUrl, url};
+    e.Number = opened ? 1 : 0;
+    return Push(std::move(e));
 }
 
 QStringList TScriptedDialogs::Texts(Kind kind) const
@@ -152,9 +154,10 @@ QStringList TScriptedDialogs::Texts(Kind kind) const
     return texts;
 }
 
-std::optional<TScriptedDialogs::Expectation> TScriptedDialogs::Take(Kind kind, const QString& text)
+std::optional<TScriptedDialogs::Expectation> TScriptedDialogs::Take(Kind kind, const QString& text,
+                                                                   TAnswer defaultAnswer)
 {
-    m_log.push_back({kind, text});
+    m_log.push_back({kind, text, defaultAnswer});
     if (m_queue.empty()) {
         ADD_FAILURE() << "unexpected " << KindName(kind) << " dialog: " << text.toStdString();
         return std::nullopt;
@@ -185,7 +188,12 @@ void TScriptedDialogs::ShowError(const QString& text)
 
 TAnswer TScriptedDialogs::Ask(const QString& text, bool withCancel)
 {
-    const auto e = Take(Kind::Ask, text);
+    return AskWithDefault(text, withCancel, TAnswer::Yes);
+}
+
+TAnswer TScriptedDialogs::AskWithDefault(const QString& text, bool withCancel, TAnswer defaultAnswer)
+{
+    const auto e = Take(Kind::Ask, text, defaultAnswer);
     if (!e) {
         return withCancel ? TAnswer::Cancel : TAnswer::No;
     }
@@ -239,7 +247,13 @@ std::unique_ptr<IProgress> TScriptedDialogs::OpenProgress(const QString& text, s
 
 void TScriptedDialogs::OpenUrl(const QUrl& url)
 {
-    Take(Kind::OpenUrl, url.toString());
+    TryOpenUrl(url);
+}
+
+bool TScriptedDialogs::TryOpenUrl(const QUrl& url)
+{
+    const auto e = Take(Kind::OpenUrl, url.toString());
+    return e && e->Number != 0;
 }
 
 } // namespace quorvane::gui::test

@@ -37,6 +37,7 @@ public:
     {
         Kind What;
         QString Text;
+        TAnswer Default = TAnswer::Yes; // of a question: the button Enter presses
     };
 
     ~TScriptedDialogs() override;
@@ -56,7 +57,8 @@ public:
     TScriptedDialogs& ExpectModal(std::function<int(QDialog&)> handler = nullptr);
     // A progress window; cancelled by the user after cancelAfterMs when that is not negative.
     TScriptedDialogs& ExpectProgress(int cancelAfterMs = -1);
-    TScriptedDialogs& ExpectOpenUrl(const QString& url = QString());
+    // Opening an address; opened says whether the desktop manages to open it.
+    TScriptedDialogs& ExpectOpenUrl(const QString& url = QString(), bool opened = true);
 
     // Everything shown, in order: texts of boxes and questions, titles of windows, addresses.
     const std::vector<Entry>& Log() const { return m_log; }
@@ -66,6 +68,7 @@ public:
     void ShowMessage(const QString& text) override;
     void ShowError(const QString& text) override;
     TAnswer Ask(const QString& text, bool withCancel) override;
+    TAnswer AskWithDefault(const QString& text, bool withCancel, TAnswer defaultAnswer) override;
     std::optional<QString> InputText(const QString& title, const QString& prompt,
                                      const QString& initial) override;
     std::optional<QString> OpenFileName(const TFileDialogSpec& dialog) override;
@@ -74,6 +77,7 @@ public:
     int ExecModal(QDialog& dialog) override;
     std::unique_ptr<IProgress> OpenProgress(const QString& text, std::function<void()> onCancel) override;
     void OpenUrl(const QUrl& url) override;
+    bool TryOpenUrl(const QUrl& url) override;
 
 private:
     struct Expectation
@@ -92,7 +96,7 @@ private:
     };
 
     // The expectation for a dialog of that kind, or nothing when it was not expected.
-    std::optional<Expectation> Take(Kind kind, const QString& text);
+    std::optional<Expectation> Take(Kind kind, const QString& text, TAnswer defaultAnswer = TAnswer::Yes);
     TScriptedDialogs& Push(Expectation e);
 
     std::deque<Expectation> m_queue;

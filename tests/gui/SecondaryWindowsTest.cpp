@@ -79,12 +79,10 @@ TEST_F(SecondaryWindows, TextWindowShowsTheLinesModallyWithTheCaption)
     EXPECT_TRUE(looked);
 }
 
-TEST_F(SecondaryWindows, ChartWindowIsMadeOncePerButton)
+TEST_F(SecondaryWindows, ChartWindowHasItsStripAndTakesOneGrid)
 {
     TMainForm& form = program.Form();
-    TTuForm& first = form.ChartWindow(QStringLiteral("tj6TuBt"));
-    EXPECT_EQ(&form.ChartWindow(QStringLiteral("tj6TuBt")), &first);
-    EXPECT_NE(&form.ChartWindow(QStringLiteral("tj31TbBt")), &first);
+    TTuForm first(&form);
     EXPECT_EQ(first.windowTitle(), QStringLiteral("图表"));
     EXPECT_EQ(first.QiShuSe->value(), 30);
     EXPECT_EQ(first.ReViewBt->text(), QStringLiteral("查询"));

@@ -11,6 +11,8 @@
 #include <QTextStream>
 #include <QWindow>
 
+#include "ChartShots.h"
+#include "DesktopShots.h"
 #include "PredictShots.h"
 #include "ShrinkShots.h"
 #include "app/AboutForm.h"
@@ -77,11 +79,14 @@ int main(int argc, char** argv)
     Save(form, shots, QStringLiteral("shrink-panel"));
     form.GridXMenuClick();
     Save(form, shots, QStringLiteral("chart-pages"));
+    TakeChartShots(
+        form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
     TakeShrinkShots(
         form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, shots, withConditions, out);
     TakePredictShots(
         form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
 
+    TakeDesktopShots(form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); });
     TAboutForm about(form.Dialogs(), &form);
     about.show();
     Save(about, shots, QStringLiteral("about"));

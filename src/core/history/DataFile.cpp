@@ -8,12 +8,12 @@ namespace quorvane {
 
 std::vector<std::string> LoadTextFile(const std::string& path)
 {
-    return SplitLines(DecodeFileText(ReadFileBytes(path)));
+    return SplitLines(DecodeFileText(ReadFileBytes(path, kDataFileLimit)));
 }
 
 std::optional<std::vector<std::string>> LoadDataFile(const std::string& path)
 {
-    const std::string bytes = ReadFileBytes(path);
+    const std::string bytes = ReadFileBytes(path, kDataFileLimit);
     if (bytes.empty()) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,8 +12,12 @@ inline constexpr const char* kDataFileName = "ssq.dxt";
 // Status text after a save.
 inline constexpr const char* kSaveDoneStatus = "保存文档完毕";
 
+// The most a data file (or an imported text file) may hold: the real history is under 200 KB.
+inline constexpr std::size_t kDataFileLimit = std::size_t{64} << 20;
+
 // Reads a text file (GBK or UTF-8) as editor lines. An empty file gives std::nullopt: the editor
-// keeps what it held. Throws UserError(FileOpenErrorText(path)) when the file cannot be read.
+// keeps what it held. Throws UserError(FileOpenErrorText(path)) when the file cannot be read or
+// holds more than kDataFileLimit bytes.
 std::optional<std::vector<std::string>> LoadDataFile(const std::string& path);
 
 // As LoadDataFile, but an empty file gives no lines (used by import and the online update, which

@@ -1,5 +1,7 @@
 #include "history/DataPage.h"
 
+#include <filesystem>
+
 #include "history/DataFile.h"
 #include "text/AtomicFile.h"
 #include "text/SplitText.h"
@@ -12,9 +14,39 @@ std::string CaretPositionText(long long line, long long column)
     return "第" + std::to_string(line) + "行" + std::to_string(column) + "列";
 }
 
-std::string UpdateFileUrl(const char* variableValue)
+namespace {
+
+bool AllBlank(const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines) {
+        if (!TrimText(line).empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool SaveWouldEmptyDataFile(const std::string& path, const std::vector<std::string>& lines)
+{
+    std::error_code ec;
+    if (!AllBlank(lines) || !std::filesystem::exists(path, ec)) {
+        return false;
+    }
+    try {
+        return !AllBlank(LoadTextFile(path));
+    } catch (const UserError&) {
+        return true;
+    }
+}
+
+std::string UpdateFileUrl(const char* variableValue, const std::string& settingValue)
 {
     std::string server = variableValue != nullptr ? std::string(TrimText(variableValue)) : std::string();
+    if (server.empty()) {
+        server = TrimText(settingValue);
+    }
     if (server.empty()) {
         server = kDefaultUpdateServer;
     }
@@ -24,28 +56,93 @@ std::string UpdateFileUrl(const char* variableValue)
     return server + kUpdateFilePath;
 }
 
-UpdateOutcome FinishOnlineUpdate(const std::string& targetPath, const std::optional<std::string>& downloaded)
+std::string UpdateFileUrl(const char* variableValue)
+{
+    return UpdateFileUrl(variableValue, std::string());
+}
+
+std::string UpdateFailureText(const UpdateDownload& download)
+{
+    std::string text = kUpdateFailureMessage;
+    if (!download.Url.empty()) {
+        text += "\r\n";
+        text += kUpdateAddressText;
+        text += download.Url;
+    }
+    switch (download.End) {
+    case DownloadEnd::TimedOut:
+        text += "\r\n服务器长时间没有回应。";
+        break;
+    case DownloadEnd::TooLarge:
+        text += "\r\n文件太大，不是开奖数据文件。";
+        break;
+    case DownloadEnd::HttpError:
+        text += "\r\n服务器回答错误 " + std::to_string(download.HttpStatus) + "，没有找到开奖数据文件。";
+        break;
+    case DownloadEnd::Unreachable:
+        text += "\r\n无法连接到服务器，请检查网络连接和服务器地址。";
+        break;
+    case DownloadEnd::Received:
+    case DownloadEnd::Cancelled:
+        break;
+    }
+    return text;
+}
+
+UpdateOutcome FinishOnlineUpdate(const std::string& targetPath, const UpdateDownload& download)
 {
     UpdateOutcome outcome;
-    if (downloaded) {
-        try {
-            WriteFileAtomic(targetPath, *downloaded);
-            std::vector<std::string> lines = LoadTextFile(targetPath);
-            ParseResult parsed = ParseDrawText(lines);
-            if (!parsed.Ok) {
-                outcome.Messages.push_back(parsed.Message);
-            } else if (!parsed.History.empty()) {
-                outcome.Ok = true;
-                outcome.Lines = std::move(lines);
-                outcome.History = std::move(parsed.History);
-                outcome.Messages.push_back(kUpdateSuccessMessage);
-                return outcome;
-            }
-        } catch (const UserError& e) {
-            outcome.Messages.push_back(e.what());
-        }
+    if (download.End == DownloadEnd::Cancelled) {
+        outcome.Messages.push_back(kUpdateCancelledMessage);
+        return outcome;
     }
-    outcome.Messages.push_back(kUpdateFailureMessage);
+    if (download.End != DownloadEnd::Received) {
+        outcome.Messages.push_back(UpdateFailureText(download));
+        return outcome;
+    }
+    std::string failure = kUpdateFailureMessage;
+    try {
+        WriteFileAtomic(targetPath, download.Bytes);
+        std::vector<std::string> lines = LoadTextFile(targetPath);
+        ParseResult parsed = ParseDrawText(lines);
+        if (!parsed.Ok) {
+            // The parse message lists the bad lines after its first line.
+            const std::size_t list = parsed.Message.find("\r\n");
+            failure += "\r\n";
+            failure += kDownloadBadLinesText;
+            failure += list == std::string::npos ? std::string() : parsed.Message.substr(list);
+            failure += "\r\n";
+            failure += kDownloadKeptText;
+            failure += targetPath;
+        } else if (parsed.History.empty()) {
+            failure += "\r\n";
+            failure += kDownloadEmptyText;
+        } else {
+            outcome.Ok = true;
+            outcome.Lines = std::move(lines);
+            outcome.History = std::move(parsed.History);
+            outcome.Messages.push_back(kUpdateSuccessMessage);
+            return outcome;
+        }
+    } catch (const UserError& e) {
+        outcome.Messages.push_back(e.what());
+    }
+    outcome.Messages.push_back(failure);
+    return outcome;
+}
+
+UpdateOutcome FinishOnlineUpdate(const std::string& targetPath, const std::optional<std::string>& downloaded)
+{
+    UpdateDownload download;
+    if (downloaded) {
+        download.End = DownloadEnd::Received;
+        download.Bytes = *downloaded;
+    }
+    UpdateOutcome outcome = FinishOnlineUpdate(targetPath, download);
+    // Without an address or a reason the failure is the plain message.
+    if (!downloaded) {
+        outcome.Messages = {kUpdateFailureMessage};
+    }
     return outcome;
 }
 

@@ -12,17 +12,6 @@ namespace quorvane {
 
 namespace {
 
-std::string LowerAscii(std::string_view text)
-{
-    std::string out(text);
-    for (char& ch : out) {
-        if (ch >= 'A' && ch <= 'Z') {
-            ch = static_cast<char>(ch - 'A' + 'a');
-        }
-    }
-    return out;
-}
-
 std::string SingleLine(std::string value)
 {
     for (char& ch : value) {

@@ -73,6 +73,16 @@ template <typename Access> ConditionKey RangeKey(std::string name, Access access
     return k;
 }
 
+std::string CellDelimiter(ConditionEncoding encoding)
+{
+    return encoding == ConditionEncoding::SelectorList ? "#" : ",";
+}
+
+CaptionTrim CellTrim(ConditionEncoding encoding)
+{
+    return encoding == ConditionEncoding::SelectorList ? CaptionTrim::Trim : CaptionTrim::None;
+}
+
 template <typename Access>
 ConditionKey CellsKey(std::string name, ConditionEncoding encoding, Access access,
                       std::vector<std::string> captions)
@@ -80,9 +90,9 @@ ConditionKey CellsKey(std::string name, ConditionEncoding encoding, Access acces
     ConditionKey k;
     k.Name = std::move(name);
     k.Encoding = encoding;
-    const bool selector = encoding == ConditionEncoding::SelectorList;
-    const std::string delimiter = selector ? "#" : ",";
-    const CaptionTrim trim = selector ? CaptionTrim::Trim : CaptionTrim::None;
+    k.Captions = captions;
+    const std::string delimiter = CellDelimiter(encoding);
+    const CaptionTrim trim = CellTrim(encoding);
     k.Get = [access, captions, delimiter, trim](const Model& m) {
         const auto& cells = access(m);
         return CheckedToText(captions, std::vector<std::uint8_t>(cells.begin(), cells.end()), delimiter,
@@ -413,9 +423,27 @@ bool ApplyConditionSetting(ShrinkConditions& conditions, std::string_view name, 
     return true;
 }
 
+std::string StrictSettingProblem(const ConditionKey& key, std::string_view value)
+{
+    if (key.Encoding != ConditionEncoding::PickerList && key.Encoding != ConditionEncoding::SelectorList) {
+        return {};
+    }
+    const std::string delimiter = CellDelimiter(key.Encoding);
+    const std::vector<std::string> unknown = UnknownPieces(key.Captions, delimiter, value, CellTrim(key.Encoding));
+    if (unknown.empty()) {
+        return {};
+    }
+    std::vector<std::string> captions;
+    for (const std::string& caption : key.Captions) {
+        captions.emplace_back(TrimText(caption));
+    }
+    return "'" + EscapeControlBytes(unknown.front()) + "' names no cell of " + key.Name + "; the captions are " +
+           JoinText(captions, delimiter);
+}
+
 std::string ItemIndexErrorText(std::string_view value, std::string_view key)
 {
-    return "'" + std::string(value) + "' is not a valid item index of " + std::string(key);
+    return "'" + EscapeControlBytes(value) + "' is not a valid item index of " + std::string(key);
 }
 
 } // namespace quorvane

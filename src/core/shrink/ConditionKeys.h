@@ -36,6 +36,8 @@ struct ConditionKey
     bool Analysis = false;
     // The value that a condition file without this key reads as.
     std::string MissingValue;
+    // The captions of the cells, for a picker or selector list; empty for the other encodings.
+    std::vector<std::string> Captions;
     // The field's value in its encoding.
     std::function<std::string(const ShrinkConditions&)> Get;
     // Sets the field from a value in its encoding. A value that does not convert throws UserError
@@ -57,6 +59,12 @@ const ConditionKey* FindConditionKey(std::string_view name);
 // name; throws UserError for a value that does not convert.
 [[nodiscard]] bool ApplyConditionSetting(ShrinkConditions& conditions, std::string_view name,
                                          std::string_view value);
+
+// The command line's stricter reading of NAME=VALUE for a known key, where the condition file
+// stays lenient: a picker or selector value with a piece that names no cell (which the file's
+// reading ignores) is refused. Returns the problem, naming the piece, the key and its valid
+// captions, or "" when the value is acceptable (its conversion may still fail as for the file).
+std::string StrictSettingProblem(const ConditionKey& key, std::string_view value);
 
 // "'<value>' is not a valid item index of <key>": a drop-down index outside its list.
 std::string ItemIndexErrorText(std::string_view value, std::string_view key);

@@ -218,7 +218,8 @@ PrizeAnswer ParsePrizeAnswer(std::string_view text)
     const std::size_t plus = text.find('+');
     if (plus != std::string_view::npos) {
         answer.HasBlue = true;
-        answer.Blue = StrToInt(TrimText(FirstCharacters(text.substr(plus + 1), 2)));
+        // Spaces after the "+" do not count among the two characters: "+ 05" is the blue 05.
+        answer.Blue = StrToInt(TrimText(FirstCharacters(TrimText(text.substr(plus + 1)), 2)));
         reds = text.substr(0, plus);
     }
     std::size_t read = 0;

@@ -43,8 +43,8 @@ struct PrizeAnswer
     std::int32_t Blue = 0;
 };
 
-// Reads the answer: trimmed; with a "+" the blue is the (at most) two characters after the first
-// "+", trimmed, as a whole number (else UserError with the integer message) and the reds are the
+// Reads the answer: trimmed; with a "+" the blue is the (at most) two characters that follow the
+// first "+" and the spaces after it, trimmed, as a whole number (else UserError with the integer message) and the reds are the
 // text before it. The red text is split at spaces and its first six pieces must be whole numbers,
 // else UserError(kPrizeFormatMessage).
 PrizeAnswer ParsePrizeAnswer(std::string_view answer);

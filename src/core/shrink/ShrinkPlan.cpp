@@ -67,13 +67,12 @@ PartitionTest& PlanBuilder::Partition(PartitionKind kind)
 
 void PlanBuilder::AddGroup(std::uint64_t numbers, std::uint8_t allowed)
 {
-    for (GroupTest& g : m_plan.Groups) {
-        if (g.Numbers == numbers) {
-            g.Allowed &= allowed;
-            return;
-        }
+    const auto [found, added] = m_groupIndex.emplace(numbers, m_plan.Groups.size());
+    if (added) {
+        m_plan.Groups.push_back({numbers, allowed});
+    } else {
+        m_plan.Groups[found->second].Allowed &= allowed;
     }
-    m_plan.Groups.push_back({numbers, allowed});
 }
 
 void PlanBuilder::AndSums(std::int64_t min, std::int64_t max)

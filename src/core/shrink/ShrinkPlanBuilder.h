@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 #include "measures/Measures.h"
@@ -164,6 +165,8 @@ private:
     const ShrinkConditions& m_c;
     const DrawHistory& m_history;
     ShrinkPlan m_plan;
+    // Numbers of a group -> its index in m_plan.Groups: a group named twice is one test.
+    std::unordered_map<std::uint64_t, std::size_t> m_groupIndex;
 };
 
 template <typename Pred> void PlanBuilder::RunDemand(Pred pred)

@@ -15,10 +15,14 @@ int IndexOfCaption(const std::vector<std::string>& captions, std::string_view te
     return -1;
 }
 
-std::vector<std::uint8_t> CheckedFromText(const std::vector<std::string>& captions, std::string_view delimiter,
-                                          std::string_view text, CaptionTrim trim)
+namespace {
+
+// Hands each piece of the text to fn(piece, caption index or -1), trimmed and skipped when empty
+// as the trim rule says.
+template <typename Fn>
+void ForEachCellPiece(const std::vector<std::string>& captions, std::string_view delimiter, std::string_view text,
+                      CaptionTrim trim, Fn&& fn)
 {
-    std::vector<std::uint8_t> checked(captions.size(), 0);
     ForEachPiece(delimiter, text, [&](std::string_view piece) {
         if (trim == CaptionTrim::Trim) {
             piece = TrimText(piece);
@@ -26,13 +30,35 @@ std::vector<std::uint8_t> CheckedFromText(const std::vector<std::string>& captio
                 return true;
             }
         }
-        const int index = IndexOfCaption(captions, piece);
+        fn(piece, IndexOfCaption(captions, piece));
+        return true;
+    });
+}
+
+} // namespace
+
+std::vector<std::uint8_t> CheckedFromText(const std::vector<std::string>& captions, std::string_view delimiter,
+                                          std::string_view text, CaptionTrim trim)
+{
+    std::vector<std::uint8_t> checked(captions.size(), 0);
+    ForEachCellPiece(captions, delimiter, text, trim, [&](std::string_view, int index) {
         if (index >= 0) {
             checked[static_cast<std::size_t>(index)] = 1;
         }
-        return true;
     });
     return checked;
+}
+
+std::vector<std::string> UnknownPieces(const std::vector<std::string>& captions, std::string_view delimiter,
+                                       std::string_view text, CaptionTrim trim)
+{
+    std::vector<std::string> unknown;
+    ForEachCellPiece(captions, delimiter, text, trim, [&](std::string_view piece, int index) {
+        if (index < 0) {
+            unknown.emplace_back(piece);
+        }
+    });
+    return unknown;
 }
 
 std::string CheckedToText(const std::vector<std::string>& captions, const std::vector<std::uint8_t>& checked,

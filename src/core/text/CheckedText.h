@@ -29,6 +29,10 @@ int IndexOfCaption(const std::vector<std::string>& captions, std::string_view te
 std::vector<std::uint8_t> CheckedFromText(const std::vector<std::string>& captions, std::string_view delimiter,
                                           std::string_view text, CaptionTrim trim);
 
+// The pieces of the text that CheckedFromText would ignore because they match no caption, in order.
+std::vector<std::string> UnknownPieces(const std::vector<std::string>& captions, std::string_view delimiter,
+                                       std::string_view text, CaptionTrim trim);
+
 // The captions of the cells whose state is not 0, in cell order, joined by the delimiter; "" when
 // none is on. Extra states or captions beyond the shorter list are ignored.
 std::string CheckedToText(const std::vector<std::string>& captions, const std::vector<std::uint8_t>& checked,

@@ -29,6 +29,17 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string LowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& ch : out) {
+        if (ch >= 'A' && ch <= 'Z') {
+            ch = static_cast<char>(ch - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
 IniFile IniFile::Parse(std::string_view text)
 {
     IniFile ini;
@@ -44,11 +55,11 @@ IniFile IniFile::Parse(std::string_view text)
                 continue;
             }
             const std::string_view name = TrimText(line.substr(1, close - 1));
-            current = ini.FindSection(name);
-            if (current == nullptr) {
-                ini.m_sections.push_back(Section{std::string(name), {}});
-                current = &ini.m_sections.back();
+            std::size_t index = ini.FindSection(name);
+            if (index == std::string::npos) {
+                index = ini.AddSection(name);
             }
+            current = &ini.m_sections[index];
             continue;
         }
         const std::size_t eq = line.find('=');
@@ -66,41 +77,43 @@ IniFile IniFile::Parse(std::string_view text)
 
 IniFile IniFile::Load(const std::string& path)
 {
-    return Parse(DecodeFileText(ReadFileBytes(path)));
+    return Parse(DecodeFileText(ReadFileBytes(path, kIniFileLimit)));
 }
 
-IniFile::Section* IniFile::FindSection(std::string_view name)
+std::size_t IniFile::FindSection(std::string_view name) const
 {
-    for (Section& s : m_sections) {
-        if (EqualsNoCase(s.Name, name)) {
-            return &s;
-        }
-    }
-    return nullptr;
+    const auto found = m_sectionIndex.find(LowerAscii(name));
+    return found != m_sectionIndex.end() ? found->second : std::string::npos;
 }
 
-const IniFile::Section* IniFile::FindSection(std::string_view name) const
+std::size_t IniFile::AddSection(std::string_view name)
 {
-    for (const Section& s : m_sections) {
-        if (EqualsNoCase(s.Name, name)) {
-            return &s;
-        }
-    }
-    return nullptr;
+    m_sections.push_back(Section{std::string(name), {}});
+    m_keyIndex.emplace_back();
+    m_sectionIndex.emplace(LowerAscii(name), m_sections.size() - 1);
+    return m_sections.size() - 1;
 }
 
 bool IniFile::HasSection(std::string_view section) const
 {
-    return FindSection(section) != nullptr;
+    return FindSection(section) != std::string::npos;
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const
 {
-    if (const Section* s = FindSection(section)) {
-        for (const Entry& e : s->Entries) {
-            if (EqualsNoCase(e.Key, key)) {
-                return e.Value;
-            }
+    const std::size_t index = FindSection(section);
+    if (index == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::vector<Entry>& entries = m_sections[index].Entries;
+    const std::unordered_map<std::string, std::size_t>& keys = m_keyIndex[index];
+    if (!keys.empty() || entries.empty()) {
+        const auto found = keys.find(LowerAscii(key));
+        return found != keys.end() ? std::optional<std::string>(entries[found->second].Value) : std::nullopt;
+    }
+    for (const Entry& e : entries) {
+        if (EqualsNoCase(e.Key, key)) {
+            return e.Value;
         }
     }
     return std::nullopt;
@@ -108,18 +121,26 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value)
 {
-    Section* s = FindSection(section);
-    if (s == nullptr) {
-        m_sections.push_back(Section{std::string(section), {}});
-        s = &m_sections.back();
+    std::size_t index = FindSection(section);
+    if (index == std::string::npos) {
+        index = AddSection(section);
     }
-    for (Entry& e : s->Entries) {
-        if (EqualsNoCase(e.Key, key)) {
-            e.Value = std::string(value);
-            return;
+    std::vector<Entry>& entries = m_sections[index].Entries;
+    std::unordered_map<std::string, std::size_t>& keys = m_keyIndex[index];
+    if (keys.empty()) {
+        // The first write into this section: index the keys read so far (the first entry of a
+        // repeated key is the one that counts).
+        keys.reserve(entries.size() + 1);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            keys.emplace(LowerAscii(entries[i].Key), i);
         }
     }
-    s->Entries.push_back(Entry{std::string(key), std::string(value)});
+    const auto [found, added] = keys.emplace(LowerAscii(key), entries.size());
+    if (added) {
+        entries.push_back(Entry{std::string(key), std::string(value)});
+    } else {
+        entries[found->second].Value = std::string(value);
+    }
 }
 
 std::string IniFile::ToText() const

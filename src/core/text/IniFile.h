@@ -1,11 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quorvane {
+
+// The most an INI file may hold when read (a condition file is a few kilobytes).
+inline constexpr std::size_t kIniFileLimit = std::size_t{16} << 20;
 
 // An INI document: sections of "key=value" lines. Section names and keys are compared without
 // regard to ASCII letter case; values are kept as text (everything after the first '=', with
@@ -29,8 +34,12 @@ public:
     // Parses INI text (already decoded to UTF-8). Lines outside any section, comment lines
     // (';' or '#') and lines without '=' are ignored; a repeated section is merged into the first.
     static IniFile Parse(std::string_view text);
-    // Reads and parses a file; throws UserError when it cannot be read.
+    // Reads and parses a file; throws UserError when it cannot be read or holds more than
+    // kIniFileLimit bytes.
     static IniFile Load(const std::string& path);
+
+    // Reading and writing take time linear in the size of the document: sections are found
+    // through an index, and so are the keys of a section that Set writes into.
 
     // The value of the first entry with that key in that section.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
@@ -47,10 +56,15 @@ public:
     void Save(const std::string& path) const;
 
 private:
-    Section* FindSection(std::string_view name);
-    const Section* FindSection(std::string_view name) const;
+    // Index of the section in m_sections, or npos.
+    std::size_t FindSection(std::string_view name) const;
+    std::size_t AddSection(std::string_view name);
 
     std::vector<Section> m_sections;
+    // Lower-case section name -> index in m_sections.
+    std::unordered_map<std::string, std::size_t> m_sectionIndex;
+    // Per section, lower-case key -> index of its first entry; built on the first Set into it.
+    std::vector<std::unordered_map<std::string, std::size_t>> m_keyIndex;
 };
 
 // Writes the given keys into one section of an INI file: an existing file keeps its other
@@ -59,5 +73,7 @@ void WriteIniKeys(const std::string& path, std::string_view section,
                   const std::vector<IniFile::Entry>& entries);
 
 bool EqualsNoCase(std::string_view a, std::string_view b);
+// The text with ASCII letters in lower case (other bytes, such as GBK or UTF-8, unchanged).
+std::string LowerAscii(std::string_view text);
 
 } // namespace quorvane

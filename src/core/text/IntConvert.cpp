@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "text/SplitText.h"
 #include "text/UserError.h"
 
 namespace quorvane {
@@ -57,7 +58,7 @@ std::int32_t StrToInt(std::string_view piece)
 
 std::string IntegerErrorText(std::string_view piece)
 {
-    return "'" + std::string(piece) + "' is not a valid integer value";
+    return "'" + EscapeControlBytes(piece) + "' is not a valid integer value";
 }
 
 } // namespace quorvane

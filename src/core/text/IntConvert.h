@@ -14,7 +14,8 @@ std::optional<std::int32_t> TryStrToInt(std::string_view piece);
 // As TryStrToInt, but a refused piece throws UserError with IntegerErrorText(piece).
 std::int32_t StrToInt(std::string_view piece);
 
-// "'<piece>' is not a valid integer value"
+// "'<piece>' is not a valid integer value", the piece with its control bytes escaped
+// (EscapeControlBytes).
 std::string IntegerErrorText(std::string_view piece);
 
 } // namespace quorvane

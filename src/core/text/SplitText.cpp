@@ -48,6 +48,24 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
+std::string EscapeControlBytes(std::string_view text)
+{
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string JoinText(const std::vector<std::string>& pieces, std::string_view separator)
 {
     std::string out;

@@ -47,6 +47,11 @@ void ForEachPiece(std::string_view delimiter, std::string_view text, Fn&& fn)
 // start another line; an empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// The text with every control byte (0x00-0x1F, 0x7F) written as "\xNN" (two upper-case hex
+// digits), for quoting a piece of input in a message: a NUL byte cannot cut the message short and
+// a terminal's control sequence shows as text. Other bytes, UTF-8 included, stay as they are.
+std::string EscapeControlBytes(std::string_view text);
+
 // Joins pieces with a separator between them (none before the first or after the last).
 std::string JoinText(const std::vector<std::string>& pieces, std::string_view separator);
 

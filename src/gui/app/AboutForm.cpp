@@ -8,11 +8,12 @@
 
 #include "app/Dialogs.h"
 #include "app/MainForm.h"
+#include "app/OpenAddress.h"
 #include "app/QtText.h"
 
 namespace quorvane::gui {
 
-TAboutForm::TAboutForm(IDialogs& dialogs, QWidget* parent)
+TAboutForm::TAboutForm(IDialogs& dialogs, QWidget* parent, const QString& dataFile)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
@@ -38,9 +39,13 @@ TAboutForm::TAboutForm(IDialogs& dialogs, QWidget* parent)
     WebLbl->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     WebLbl->setOpenExternalLinks(false);
     connect(WebLbl, &QLabel::linkActivated, this,
-            [&dialogs](const QString& link) { dialogs.OpenUrl(QUrl(link)); });
+            [&dialogs](const QString& link) { OpenWebAddress(dialogs, link); });
     auto* mail = new QLabel(QStringLiteral("电子邮件: ") + ToQ(kSupportContact), this);
     mail->setObjectName(QStringLiteral("MailLbl"));
+    DataLbl = new QLabel(QStringLiteral("数据文件: ") + dataFile, this);
+    DataLbl->setObjectName(QStringLiteral("DataLbl"));
+    DataLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    DataLbl->setVisible(!dataFile.isEmpty());
 
     CloseBt = new QPushButton(QStringLiteral("关闭"), this);
     CloseBt->setObjectName(QStringLiteral("CloseBt"));
@@ -52,6 +57,9 @@ TAboutForm::TAboutForm(IDialogs& dialogs, QWidget* parent)
     layout->addWidget(DateLbl);
     layout->addWidget(WebLbl);
     layout->addWidget(mail);
+    if (!dataFile.isEmpty()) {
+        layout->addWidget(DataLbl);
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(CloseBt);

@@ -51,6 +51,13 @@ public:
     virtual void ShowError(const QString& text) = 0;
     // A question with the buttons Yes and No, or Yes, No and Cancel.
     virtual TAnswer Ask(const QString& text, bool withCancel) = 0;
+    // The same with defaultAnswer as the button that Enter presses (a question that guards the
+    // user's data defaults to the harmless answer). A service without default buttons asks plainly.
+    virtual TAnswer AskWithDefault(const QString& text, bool withCancel, TAnswer defaultAnswer)
+    {
+        static_cast<void>(defaultAnswer);
+        return Ask(text, withCancel);
+    }
     // A single-line input box; nothing when cancelled.
     virtual std::optional<QString> InputText(const QString& title, const QString& prompt,
                                              const QString& initial) = 0;
@@ -66,6 +73,13 @@ public:
     virtual std::unique_ptr<IProgress> OpenProgress(const QString& text, std::function<void()> onCancel) = 0;
     // Opens an address (a web page, a local file) with the desktop's default handler.
     virtual void OpenUrl(const QUrl& url) = 0;
+    // The same, telling whether the desktop managed to open it (no handler, no launcher: false), so
+    // the caller can offer another way. A service that cannot tell says true.
+    virtual bool TryOpenUrl(const QUrl& url)
+    {
+        OpenUrl(url);
+        return true;
+    }
 };
 
 } // namespace quorvane::gui

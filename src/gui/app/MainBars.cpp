@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/ErrorReport.h"
+#include "app/Icons.h"
 #include "app/MainForm.h"
 #include "app/QtText.h"
 #include "views/ViewParts.h"
@@ -142,8 +143,10 @@ void TMainForm::CreateToolBar()
          QStyle::SP_DialogCloseButton},
     };
     for (const TCommandSpec& command : buttons) {
-        BindCommand(this, command,
-                    AddToolButton(MainTbr, ToQ(command.Name), ToQ(command.Caption), command.Icon));
+        QAction* action = AddToolButton(MainTbr, ToQ(command.Name), ToQ(command.Caption), command.Icon);
+        // The program's own pictures, one per command.
+        action->setIcon(IconOf(ToolIconDrawing(ToQ(command.Name))));
+        BindCommand(this, command, action);
     }
 }
 

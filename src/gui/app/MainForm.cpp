@@ -1,8 +1,11 @@
 #include "app/MainForm.h"
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -13,6 +16,8 @@
 #include "app/AboutForm.h"
 #include "app/CodeViewForm.h"
 #include "app/ErrorReport.h"
+#include "app/Icons.h"
+#include "app/OpenAddress.h"
 #include "app/PrintLines.h"
 #include "app/ProgressForm.h"
 #include "app/QtDialogs.h"
@@ -20,7 +25,11 @@
 #include "app/SmForm.h"
 #include "app/TuForm.h"
 #include "controls/InterfaceFont.h"
+#include "history/DataFile.h"
+#include "history/DataPage.h"
+#include "history/ProgramFolders.h"
 #include "text/PrintText.h"
+#include "views/ChartPageView.h"
 #include "views/ChartPages.h"
 #include "views/DataView.h"
 #include "views/PredictPanel.h"
@@ -39,20 +48,37 @@ QString MainCaption()
     return QStringLiteral("Quorvane  V2010  ") + ToQ("技术支持: ") + ToQ(kSupportContact);
 }
 
+namespace {
+
+// The data folder of a program started without one given: beside the program or the user's own
+// (created when missing).
+QString ChosenDataFolder()
+{
+    const std::string folder = ChooseDataFolder(FromQ(QCoreApplication::applicationDirPath()), UserDataFolder());
+    MakeFolder(folder);
+    return ToQ(folder);
+}
+
+} // namespace
+
 TMainForm::TMainForm(std::unique_ptr<IDialogs> dialogs, const QString& programFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_dialogs(std::move(dialogs))
-    , m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder)
+    , m_programFolder(programFolder.isEmpty() ? ChosenDataFolder() : programFolder)
+    , m_helpFile(ToQ(HelpFilePath(
+          FromQ(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder))))
     , m_settings(std::make_unique<QSettings>(QDir(m_programFolder).filePath(ToQ(kSettingsFileName)),
                                              QSettings::IniFormat))
 {
     if (!m_dialogs) {
         auto qtDialogs = std::make_unique<TQtDialogs>();
         qtDialogs->SetParent(this);
+        qtDialogs->SetTitle(MainCaption());
         m_dialogs = std::move(qtDialogs);
     }
     SetErrorDialogs(m_dialogs.get());
     setObjectName(QStringLiteral("MainForm"));
+    setWindowIcon(ProgramIcon());
     setFont(InterfaceFont());
     resize(812, 566);
     setMinimumSize(300, 300);
@@ -78,9 +104,16 @@ void TMainForm::FormCreate()
     CreateToolBar();
     CreateStatusBar();
     CreateViews();
+    // The update server is a setting the user can change; the file shows it from the first run.
+    if (!m_settings->contains(ToQ(kUpdateServerSetting))) {
+        m_settings->setValue(ToQ(kUpdateServerSetting), ToQ(kDefaultUpdateServer));
+    }
     // A data file that cannot be read is reported; the program still opens with an empty history,
     // so the user can import or download draws and save them.
     RunGuarded([this] { DataPanel->LoadStartupData(); });
+    if (!DataPanel->StartedFromBuiltin()) {
+        SetStatusText(DataFileStatus());
+    }
     FileMenuManulClick();
     RcmPanel->ClearAllConditions(false);
     RcmPanel->BindAllPagesItem(ScaleMenuAllPages);
@@ -104,10 +137,12 @@ void TMainForm::CreateViews()
     DataPanel = new TDataView(*this, m_clientArea);
     SqlPanel = new TQueryView(*this, m_clientArea);
     RcmPanel = new TShrinkPanel(*this, PopupMenuCodeScale, m_clientArea);
-    GridPctl = NewGridPctl(m_clientArea);
+    GridPctl = NewGridPctl(*this, m_clientArea);
     PridictPanel = new TPredictPanel(*this, m_clientArea);
-    ChartPCtr = NewChartPCtr(m_clientArea);
-    fxPCtr = NewFxPCtr(m_clientArea);
+    ChartPCtr = NewChartPCtr(*this, m_clientArea);
+    fxPCtr = NewFxPCtr(*this, m_clientArea);
+    // A new history rebuilds the chart in front; the other pages rebuild when shown.
+    connect(this, &TMainForm::HistoryReplaced, this, [this] { RebuildShownCharts(*m_clientArea); });
     for (QWidget* view :
          {static_cast<QWidget*>(DataPanel), static_cast<QWidget*>(SqlPanel), static_cast<QWidget*>(RcmPanel),
           static_cast<QWidget*>(GridPctl), static_cast<QWidget*>(PridictPanel),
@@ -177,19 +212,37 @@ void TMainForm::SqlMenuClick()
     ShowView(SqlPanel);
 }
 
+QString TMainForm::DataFilePath() const
+{
+    return DataPanel->DataFilePath();
+}
+
+QString TMainForm::DataFileStatus() const
+{
+    return QStringLiteral("数据文件: ") + ToQ(ShortPath(FromQ(DataFilePath()), std::getenv("HOME")));
+}
+
 void TMainForm::HelpMenuTopicClick()
 {
-    m_dialogs->OpenUrl(QUrl::fromLocalFile(QDir(m_programFolder).filePath(QStringLiteral("readme.txt"))));
+    if (m_dialogs->TryOpenUrl(QUrl::fromLocalFile(m_helpFile))) {
+        return;
+    }
+    // No handler on this desktop: the program's own text window shows the help text.
+    if (!QFileInfo::exists(m_helpFile)) {
+        m_dialogs->ShowMessage(ToQ(kHelpMissingText) + QStringLiteral("\r\n") + m_helpFile);
+        return;
+    }
+    ShowTextWindow(ToQ(kHelpWindowCaption), ToQ(LoadTextFile(FromQ(m_helpFile))));
 }
 
 void TMainForm::HelpMenuWebSiteClick()
 {
-    m_dialogs->OpenUrl(QUrl(ToQ(kSupportWebSite)));
+    OpenWebAddress(*m_dialogs, ToQ(kSupportWebSite));
 }
 
 void TMainForm::HelpMenuAboutClick()
 {
-    TAboutForm about(*m_dialogs, this);
+    TAboutForm about(*m_dialogs, this, DataFilePath());
     m_dialogs->ExecModal(about);
 }
 
@@ -220,9 +273,11 @@ TTuForm& TMainForm::ChartWindow(const QString& buttonName)
 {
     TTuForm*& window = m_chartWindows[buttonName];
     if (window == nullptr) {
-        window = new TTuForm(this);
-        window->setObjectName(buttonName + QStringLiteral("TuForm"));
+        window = NewChartWindow(*this, buttonName, this);
     }
+    const ChartPage* page = ChartWindowPage(buttonName);
+    window->ShowOver(this, page != nullptr ? ToQ(page->Caption) : window->windowTitle());
+    BuildChartWindow(*this, *window, buttonName);
     return *window;
 }
 

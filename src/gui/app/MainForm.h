@@ -42,7 +42,9 @@ class TMainForm final : public QMainWindow, public TViewContext
 
 public:
     // dialogs: the dialog service (the Qt dialogs when null). programFolder: where the data file,
-    // the help text and the update download stand (the executable's folder when empty).
+    // the settings, the update download and the help text stand; when empty, the data folder is
+    // chosen by ChooseDataFolder (beside the program, or the user's data folder for an installed
+    // program) and the help text by HelpFilePath.
     explicit TMainForm(std::unique_ptr<IDialogs> dialogs = nullptr, const QString& programFolder = QString(),
                        QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -67,6 +69,11 @@ public:
     void ShowView(QWidget* view);
     // Status-bar panel 0's text.
     QString StatusText() const;
+    // The data file, and the status that names it after the start-up ("数据文件: ~/...").
+    QString DataFilePath() const;
+    QString DataFileStatus() const;
+    // The help text "帮助主题" opens.
+    QString HelpFile() const { return m_helpFile; }
 
     // The commands of the menus and the tool bar.
     void FileMenuManulClick();
@@ -116,6 +123,7 @@ private:
 
     std::unique_ptr<IDialogs> m_dialogs;
     QString m_programFolder;
+    QString m_helpFile;
     std::unique_ptr<QSettings> m_settings;
     DrawHistory m_history;
     Random m_random;

@@ -1,5 +1,7 @@
 #include "app/PrintLines.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -12,14 +14,25 @@
 
 namespace quorvane::gui {
 
+void KeepPrintMargins(QPrinter& printer)
+{
+    const QMarginsF now = printer.pageLayout().margins(QPageLayout::Millimeter);
+    const QMarginsF kept(std::max(now.left(), kMinPrintMarginMm), std::max(now.top(), kMinPrintMarginMm),
+                         std::max(now.right(), kMinPrintMarginMm), std::max(now.bottom(), kMinPrintMarginMm));
+    printer.setPageMargins(kept, QPageLayout::Millimeter);
+}
+
 void PrintLines(IDialogs& dialogs, const QString& title, const QStringList& lines, int fontSize)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);
     printer.setCreator(title);
+    KeepPrintMargins(printer);
     if (!dialogs.SetUpPrinter(printer)) {
         return;
     }
+    // The dialog may have chosen another printer or paper: the margins hold there too.
+    KeepPrintMargins(printer);
     const QStringList printed = ToQ(PrintTextLines(FromQ(lines), LocalNow()));
 
     QFont font = InterfaceFont();

@@ -11,9 +11,10 @@
 
 namespace quorvane::gui {
 
-std::optional<QByteArray> DownloadFile(const TDownloadSettings& settings, IDialogs& dialogs,
-                                       const QString& progressText)
+UpdateDownload DownloadFile(const TDownloadSettings& settings, IDialogs& dialogs, const QString& progressText)
 {
+    UpdateDownload result;
+    result.Url = settings.Url.toString().toStdString();
     QNetworkAccessManager network;
     QNetworkRequest request(settings.Url);
     request.setTransferTimeout(settings.TimeoutMs);
@@ -21,19 +22,21 @@ std::optional<QByteArray> DownloadFile(const TDownloadSettings& settings, IDialo
     std::unique_ptr<QNetworkReply> reply(network.get(request));
 
     QByteArray data;
-    bool refused = false; // cancelled or too large
-    auto refuse = [&] {
-        refused = true;
+    std::optional<DownloadEnd> refused; // cancelled or too large
+    auto refuse = [&](DownloadEnd why) {
+        if (!refused) {
+            refused = why;
+        }
         reply->abort();
     };
     std::unique_ptr<IProgress> progress = dialogs.OpenProgress(progressText, [&] {
         if (!reply->isFinished()) {
-            refuse();
+            refuse(DownloadEnd::Cancelled);
         }
     });
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, [&](qint64 received, qint64 total) {
         if (total > settings.MaxBytes) {
-            refuse();
+            refuse(DownloadEnd::TooLarge);
             return;
         }
         progress->SetProgress(received, total);
@@ -41,7 +44,7 @@ std::optional<QByteArray> DownloadFile(const TDownloadSettings& settings, IDialo
     QObject::connect(reply.get(), &QNetworkReply::readyRead, [&] {
         data += reply->readAll();
         if (data.size() > settings.MaxBytes) {
-            refuse();
+            refuse(DownloadEnd::TooLarge);
         }
     });
     QEventLoop loop;
@@ -51,18 +54,28 @@ std::optional<QByteArray> DownloadFile(const TDownloadSettings& settings, IDialo
     }
     progress.reset();
 
-    if (refused || reply->error() != QNetworkReply::NoError) {
-        return std::nullopt;
-    }
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && status.toInt() != 200) {
-        return std::nullopt;
+    if (refused) {
+        result.End = *refused;
+    } else if (status.isValid() && status.toInt() != 200) {
+        result.End = DownloadEnd::HttpError;
+        result.HttpStatus = status.toInt();
+    } else if (reply->error() == QNetworkReply::OperationCanceledError ||
+               reply->error() == QNetworkReply::TimeoutError) {
+        // Not aborted by the program: the transfer time-out ended it.
+        result.End = DownloadEnd::TimedOut;
+    } else if (reply->error() != QNetworkReply::NoError) {
+        result.End = DownloadEnd::Unreachable;
+    } else {
+        data += reply->readAll();
+        if (data.size() > settings.MaxBytes) {
+            result.End = DownloadEnd::TooLarge;
+        } else {
+            result.End = DownloadEnd::Received;
+            result.Bytes = data.toStdString();
+        }
     }
-    data += reply->readAll();
-    if (data.size() > settings.MaxBytes) {
-        return std::nullopt;
-    }
-    return data;
+    return result;
 }
 
 } // namespace quorvane::gui

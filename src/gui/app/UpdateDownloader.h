@@ -6,6 +6,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "history/DataPage.h"
+
 namespace quorvane::gui {
 
 class IDialogs;
@@ -18,10 +20,8 @@ struct TDownloadSettings
 };
 
 // Downloads one file while a cancellable progress window of the dialog service shows how far it
-// has come; the window stays responsive. The file's bytes, or nothing when the server cannot be
-// reached, answers with an error status, goes silent for the time-out, sends more than MaxBytes, or
-// the user cancels.
-std::optional<QByteArray> DownloadFile(const TDownloadSettings& settings, IDialogs& dialogs,
-                                       const QString& progressText);
+// has come; the window stays responsive. Tells how it ended (received, cancelled by the user, timed
+// out, too large, an error status, no connection) with the bytes when received and the address.
+UpdateDownload DownloadFile(const TDownloadSettings& settings, IDialogs& dialogs, const QString& progressText);
 
 } // namespace quorvane::gui

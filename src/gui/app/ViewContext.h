@@ -31,7 +31,8 @@ public:
     // The program's one random generator: every random pick and random reference set draws from
     // it, so the sequence continues across features as the program runs.
     virtual Random& ProgramRandom() = 0;
-    // The program's folder (the data file, the help text and the update download stand there).
+    // The program's data folder: the data file, the settings and the update download stand there.
+    // Beside the program for a copy run from a writable folder, else the user's data folder.
     virtual QString ProgramFolder() const = 0;
     // The program's settings (choices remembered between runs), kept in the file kSettingsFileName
     // beside the data file.
@@ -45,8 +46,8 @@ public:
     virtual void ShowTextWindow(const QString& caption, const QStringList& lines) = 0;
     virtual TProgressForm& ProgressForm() = 0;
     virtual TCodeViewForm& CodeViewForm() = 0;
-    // The chart window of a chart button (by the button's object name): created on first use and
-    // kept.
+    // The chart window of a chart button (by the button's object name: tj6TuBt, tj31TbBt, tj32TbBt):
+    // created on first use and kept, shown with the button's chart built for its number of draws.
     virtual TTuForm& ChartWindow(const QString& buttonName) = 0;
 
     // Navigation used by the jump buttons of the shrink pages.

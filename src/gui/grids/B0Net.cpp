@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -111,7 +112,7 @@ void TB0Net::resizeEvent(QResizeEvent* event)
     }
 }
 
-void TB0Net::paintEvent(QPaintEvent* /*event*/)
+void TB0Net::paintEvent(QPaintEvent* event)
 {
     if (ColumnCount() == 0 || m_model.FRowCount <= 0) {
         return;
@@ -138,7 +139,12 @@ void TB0Net::paintEvent(QPaintEvent* /*event*/)
             ColLeft(ColumnCount() - 1) + m_model.FColWidthArr[static_cast<std::size_t>(ColumnCount() - 1)];
         DrawCentredLine(painter, QRect(0, 0, right, RowTop(0)), ToQ(m_model.FTitle));
     }
+    // Only the rows in the area to paint: a long table in a scroll box shows a few of them.
+    const QRect area = event->rect();
     for (int row = 0; row < m_visRows; ++row) {
+        if (RowTop(row) > area.bottom() || RowTop(row) + m_model.FRowHeight < area.top()) {
+            continue;
+        }
         for (int col = 0; col < ColumnCount(); ++col) {
             const std::size_t i =
                 static_cast<std::size_t>(row) * static_cast<std::size_t>(m_model.FColsCount) +

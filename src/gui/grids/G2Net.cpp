@@ -16,6 +16,8 @@ namespace {
 const QColor kGridColor(128, 128, 0);
 const QColor kBarOutline(50, 18, 52);
 constexpr int kLabelPointSize = 11;
+// Least room between two x labels, in pixels.
+constexpr int kLabelSpacing = 4;
 constexpr int kTitlePointSize = 14;
 const std::string kNoText;
 
@@ -108,11 +110,21 @@ void TG2Net::PaintGroups(QPainter& painter) const
 {
     const TBarChartModel& m = m_model;
     const int barBottom = BarBottom();
+    painter.setFont(GridFont(*this, kLabelPointSize, false));
+    painter.setPen(palette().color(QPalette::WindowText));
+    // Groups narrower than their labels (the zone-sum charts: 16 pixels for up to three digits)
+    // label every second or third group only, so that the labels do not run into each other.
+    int widest = 0;
+    for (int c = 1; c <= m.FDynColCount; ++c) {
+        widest = std::max(widest, painter.fontMetrics().horizontalAdvance(ToQ(ValueText(c, 0))));
+    }
+    const int pitch = std::max(1, m.FDynRowCount * m.FBarWidth + 2 * m.FGap);
+    const int labelStep = (widest + kLabelSpacing + pitch - 1) / pitch;
     for (int c = 1; c <= m.FDynColCount; ++c) {
         const QRect box(BarLeft(c, 1), barBottom + 3, m.FDynRowCount * m.FBarWidth, 15);
-        painter.setFont(GridFont(*this, kLabelPointSize, false));
-        painter.setPen(palette().color(QPalette::WindowText));
-        DrawCentredLine(painter, box, ToQ(ValueText(c, 0)));
+        if ((c - 1) % std::max(1, labelStep) == 0) {
+            DrawCentredLine(painter, box, ToQ(ValueText(c, 0)));
+        }
         const int tickX = box.left() + box.width() / 2;
         Stroke(painter, QPoint(tickX, barBottom), QPoint(tickX, barBottom + 4), 2, Qt::black);
     }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QSettings>
 #include <QStyle>
 #include <QTextBlock>
 #include <QToolBar>
@@ -18,6 +19,7 @@
 #include "app/QtText.h"
 #include "app/UpdateDownloader.h"
 #include "app/ViewContext.h"
+#include "history/BuiltinHistory.h"
 #include "history/DataFile.h"
 #include "history/DataPage.h"
 #include "text/SplitText.h"
@@ -63,11 +65,20 @@ QString TDataView::DataFilePath() const
 
 void TDataView::LoadStartupData()
 {
-    if (const auto lines = LoadDataFile(FromQ(DataFilePath()))) {
-        SetEditorLines(*lines);
+    const StartupData start = quorvane::LoadStartupData(FromQ(DataFilePath()));
+    if (!start.Lines.empty()) {
+        SetEditorLines(start.Lines);
     }
     MarkSaved();
     ParseEditor();
+    m_startedFromBuiltin = start.Builtin;
+    if (start.Builtin) {
+        // The history is in memory either way; a folder that cannot be written is told.
+        m_context.SetStatusText(ToQ(BuiltinHistoryStatus(m_context.History())));
+        if (!start.WriteError.empty()) {
+            m_context.Dialogs().ShowError(ToQ(start.WriteError));
+        }
+    }
 }
 
 std::vector<std::string> TDataView::EditorLines() const
@@ -82,7 +93,7 @@ void TDataView::SetEditorLines(const std::vector<std::string>& lines)
     DataMemo->moveCursor(QTextCursor::End);
 }
 
-void TDataView::ParseEditor()
+bool TDataView::ParseEditor()
 {
     ParseResult result = ParseDrawText(EditorLines());
     if (result.Ok) {
@@ -90,6 +101,7 @@ void TDataView::ParseEditor()
     } else {
         m_context.Dialogs().ShowMessage(ToQ(result.Message));
     }
+    return result.Ok;
 }
 
 void TDataView::MarkSaved()
@@ -97,12 +109,23 @@ void TDataView::MarkSaved()
     m_savedText = DataMemo->toPlainText();
 }
 
-void TDataView::Sheet1TbrSaveBtClick()
+TDataView::TSaveOutcome TDataView::SaveEditor()
 {
-    SaveDataFile(FromQ(DataFilePath()), EditorLines());
+    const std::string path = FromQ(DataFilePath());
+    const std::vector<std::string> lines = EditorLines();
+    if (SaveWouldEmptyDataFile(path, lines) &&
+        m_context.Dialogs().AskWithDefault(ToQ(kEmptySaveQuestion), false, TAnswer::No) != TAnswer::Yes) {
+        return TSaveOutcome::Declined;
+    }
+    SaveDataFile(path, lines);
     MarkSaved();
     m_context.SetStatusText(ToQ(kSaveDoneStatus));
-    ParseEditor();
+    return ParseEditor() ? TSaveOutcome::Saved : TSaveOutcome::SavedWithErrors;
+}
+
+void TDataView::Sheet1TbrSaveBtClick()
+{
+    SaveEditor();
 }
 
 void TDataView::Sheet1TbrClearBtClick()
@@ -128,15 +151,11 @@ void TDataView::Sheet1TbrDownBtClick()
 {
     const QString target = QDir(m_context.ProgramFolder()).filePath(ToQ(kUpdateTargetName));
     QFile::remove(target);
-    const TDownloadSettings settings{QUrl(ToQ(UpdateFileUrl(std::getenv(kUpdateUrlVariable)))),
+    const std::string setting = FromQ(m_context.Settings().value(ToQ(kUpdateServerSetting)).toString());
+    const TDownloadSettings settings{QUrl(ToQ(UpdateFileUrl(std::getenv(kUpdateUrlVariable), setting))),
                                      m_updateTimeoutMs, kUpdateMaxBytes};
-    const std::optional<QByteArray> bytes =
-        DownloadFile(settings, m_context.Dialogs(), ToQ(kUpdateProgressText));
-    std::optional<std::string> downloaded;
-    if (bytes) {
-        downloaded = bytes->toStdString();
-    }
-    UpdateOutcome outcome = FinishOnlineUpdate(FromQ(target), downloaded);
+    const UpdateDownload download = DownloadFile(settings, m_context.Dialogs(), ToQ(kUpdateProgressText));
+    UpdateOutcome outcome = FinishOnlineUpdate(FromQ(target), download);
     if (outcome.Ok) {
         SetEditorLines(outcome.Lines);
         m_context.SetHistory(std::move(outcome.History));
@@ -151,7 +170,8 @@ bool TDataView::ConfirmClose()
     if (DataMemo->toPlainText() == m_savedText) {
         return true;
     }
-    switch (m_context.Dialogs().Ask(ToQ(kSaveChangesQuestion), true)) {
+    // Enter answers Cancel: the question protects the edits, it must not be a way to lose the file.
+    switch (m_context.Dialogs().AskWithDefault(ToQ(kSaveChangesQuestion), true, TAnswer::Cancel)) {
     case TAnswer::No:
         return true;
     case TAnswer::Cancel:
@@ -159,13 +179,11 @@ bool TDataView::ConfirmClose()
     case TAnswer::Yes:
         break;
     }
-    bool saved = false;
-    RunGuarded([&] {
-        SaveDataFile(FromQ(DataFilePath()), EditorLines());
-        MarkSaved();
-        saved = true;
-    });
-    return saved;
+    // The save of "保存数据"; text with bad lines has been reported and the program stays open for
+    // the user to correct it.
+    TSaveOutcome outcome = TSaveOutcome::Declined;
+    RunGuarded([&] { outcome = SaveEditor(); });
+    return outcome == TSaveOutcome::Saved;
 }
 
 bool TDataView::eventFilter(QObject* watched, QEvent* event)

@@ -1,15 +1,17 @@
 #include "views/ZoneSumPages.h"
 
+#include "views/ChartPages.h"
+
 namespace quorvane::gui {
 
-TPageControl* NewChartPCtr(QWidget* parent)
+TPageControl* NewChartPCtr(TViewContext& context, QWidget* parent)
 {
-    return new TPageControl("ChartPCtr", kChartPCtrPages, parent);
+    return NewChartPageControl(context, ChartPageControl::ChartPCtr, parent);
 }
 
-TPageControl* NewFxPCtr(QWidget* parent)
+TPageControl* NewFxPCtr(TViewContext& context, QWidget* parent)
 {
-    return new TPageControl("fxPCtr", kFxPCtrPages, parent);
+    return NewChartPageControl(context, ChartPageControl::FxPCtr, parent);
 }
 
 } // namespace quorvane::gui

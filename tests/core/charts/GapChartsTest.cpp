@@ -83,6 +83,13 @@ TEST(PositionAnalysisChartTest, SortsEachPositionByParitySizeAndRemainder)
     // Footer: totals above 0 only.
     EXPECT_EQ(test::RowTexts(g, 3, 8, 9), (std::vector<std::string>{"", "1"}));
     EXPECT_EQ(test::RowTexts(g, 3, 32, 34), (std::vector<std::string>{"1", "", ""}));
+
+    // A last digit of 5 is the first "高" one; 4 the last "低" one.
+    ASSERT_TRUE(BuildPositionChart(g, HistoryOf({{5, 14, 15, 24, 25, 33}}), 1).Ok());
+    EXPECT_EQ(test::RowTexts(g, 2, 20, 21), (std::vector<std::string>{"5", ""}));
+    EXPECT_EQ(test::RowTexts(g, 2, 22, 23), (std::vector<std::string>{"", "14"}));
+    EXPECT_EQ(test::RowTexts(g, 2, 24, 25), (std::vector<std::string>{"15", ""}));
+    EXPECT_EQ(test::RowTexts(g, 2, 28, 29), (std::vector<std::string>{"25", ""}));
 }
 
 TEST(GapAnalysisChartTest, GapsByParityAndTheWholeSetSpans)

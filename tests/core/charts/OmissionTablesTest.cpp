@@ -105,6 +105,22 @@ TEST(OmissionTablesTest, RecentCountsAndAverageIntervalOverAHundredDraws)
               (std::vector<std::string>{"7", "1", "3", "4.00", "1", "25", "5", "13", "25"}));
 }
 
+TEST(OmissionTablesTest, TheRecentWindowsStartAtTheirFirstDraw)
+{
+    // 25 draws: 07 only in the 20th draw from the end (the first of the last 20), 09 only in the
+    // 21st (just before them).
+    DrawHistory h;
+    for (int k = 0; k < 25; ++k) {
+        h.push_back(MakeDraw(2010001 + k, {1, 2, 3, 4, 5, k == 5 ? 7 : k == 4 ? 9 : 8}, 1));
+    }
+    std::vector<TTitledTableModel> tables;
+    ASSERT_TRUE(BuildOmissionTables(tables, h, 0).Ok());
+    EXPECT_EQ(Row(tables[0], 7)[6], "1");
+    EXPECT_EQ(Row(tables[0], 9)[6], "0");
+    EXPECT_EQ(Row(tables[0], 9)[7], "1"); // the 50 and 100 windows hold the whole history
+    EXPECT_EQ(Row(tables[0], 9)[8], "1");
+}
+
 TEST(ZoneSumOmissionTableTest, TracksEverySumValueAndItsFollower)
 {
     // Zone-1 sums, oldest first: 21, 21, 0, 15, 21.

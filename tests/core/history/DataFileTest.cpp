@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ChildProcess.h"
 #include "TestSupport.h"
 #include "history/DataFile.h"
 #include "text/Encoding.h"
@@ -7,6 +8,7 @@
 using namespace quorvane;
 using quorvane::test::ErrorText;
 using quorvane::test::ReadBytes;
+using quorvane::test::RunInChild;
 using quorvane::test::TempDir;
 using quorvane::test::WriteBytes;
 using Lines = std::vector<std::string>;
@@ -47,17 +49,29 @@ TEST(DataFile, AFailedSaveKeepsTheOldFile)
     TempDir dir;
     const std::string path = dir.File("ssq.dxt");
     WriteBytes(path, "old\r\n");
-    // A read-only folder refuses the temporary file; root ignores permissions, so only check the
-    // outcome when the write really failed.
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const std::string error = ErrorText([&] { SaveDataFile(path, {"new"}); });
+    // A read-only folder refuses the temporary file. The save runs as an unprivileged user, so the
+    // check holds when the tests run as root too.
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                                 std::filesystem::perms::others_read |
+                                                 std::filesystem::perms::others_exec);
+    const auto child = RunInChild([&] { return ErrorText([&] { SaveDataFile(path, {"new"}); }); }, true);
     std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
-    if (!error.empty()) {
-        EXPECT_EQ(error, "无法写入文件 \"" + path + "\"");
-        EXPECT_EQ(ReadBytes(path), "old\r\n");
-    }
+    EXPECT_EQ(child.Text, "无法写入文件 \"" + path + "\"：没有写入权限");
+    EXPECT_EQ(ReadBytes(path), "old\r\n");
     // A target that is a folder fails for every user.
     const std::string folder = dir.File("folder");
     std::filesystem::create_directory(folder);
-    EXPECT_EQ(ErrorText([&] { SaveDataFile(folder, {"x"}); }), "无法写入文件 \"" + folder + "\"");
+    EXPECT_EQ(ErrorText([&] { SaveDataFile(folder, {"x"}); }), "无法写入文件 \"" + folder + "\"：这是一个文件夹");
+}
+
+TEST(DataFile, ReadingStopsAtTheSizeLimit)
+{
+    TempDir dir;
+    const std::string path = dir.File("huge.dxt");
+    WriteBytes(path, "");
+    std::filesystem::resize_file(path, kDataFileLimit + 1); // sparse: no disk space used
+    const std::string message = "无法打开文件 \"" + path + "\"：文件大于 64 MB 的上限";
+    EXPECT_EQ(ErrorText([&] { LoadDataFile(path); }), message);
+    EXPECT_EQ(ErrorText([&] { LoadTextFile(path); }), message);
+    EXPECT_EQ(ErrorText([&] { LoadDataFile("/dev/zero"); }), "无法打开文件 \"/dev/zero\"：文件大于 64 MB 的上限");
 }

@@ -63,7 +63,9 @@ TEST(ParseDrawText, PiecesThatAreNotNumbersOrOutOfRangeAreBadLinesToo)
          {std::string("2005013 03 08 1a 21 27 30 09"), std::string("20050X3 03 08 14 21 27 30 09"),
           std::string("2005013 35 08 14 21 27 30 09"), std::string("2005013 00 08 14 21 27 30 09"),
           std::string("2005013 03 08 14 21 27 30 17"), std::string("2005013 03 08 14 21 27 30 00"),
-          std::string("2005013 03 03 14 21 27 30 09"), std::string("2005013 03 08 14 21 27 30 -1")}) {
+          std::string("2005013 03 03 14 21 27 30 09"), std::string("2005013 03 08 14 21 27 30 -1"),
+          // Just past the edges: a red of 34 (in any place), a blue of 17.
+          std::string("2005013 03 08 14 21 27 34 09"), std::string("2005013 34 08 14 21 27 30 09")}) {
         const ParseResult r = ParseDrawText({kGood, line});
         EXPECT_FALSE(r.Ok) << line;
         EXPECT_EQ(r.Message, BadMessage("2,")) << line;

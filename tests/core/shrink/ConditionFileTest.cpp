@@ -263,5 +263,5 @@ TEST(ConditionFile, HostileFilesGiveAResultOrAMessage)
 
     // A save into a missing folder reports the file and writes nothing.
     const std::string nowhere = dir.File("missing/c.ini");
-    EXPECT_EQ(ErrorText([&] { SaveConditionFile(nowhere, c); }), "无法写入文件 \"" + nowhere + "\"");
+    EXPECT_EQ(ErrorText([&] { SaveConditionFile(nowhere, c); }), "无法写入文件 \"" + nowhere + "\"：文件夹不存在");
 }

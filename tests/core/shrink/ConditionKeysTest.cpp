@@ -142,6 +142,39 @@ TEST(ConditionKeys, BadValuesGiveTheMessageAndUnknownNamesAreRefused)
     EXPECT_EQ(c.tj1LianGeShuCbb, 4);
 }
 
+TEST(ConditionKeys, MessagesQuoteTheWholePieceWithControlBytesEscaped)
+{
+    ShrinkConditions c;
+    EXPECT_EQ(ErrorText([&] { Set(c, "tj1HeZhiSpEd", std::string("30,1\0" "2", 6)); }),
+              "'1\\x002' is not a valid integer value");
+    EXPECT_EQ(ErrorText([&] { Set(c, "FwshlRowCbbArr0", "9\x1b[2J"); }), "'9\\x1B[2J' is not a valid integer value");
+}
+
+TEST(ConditionKeys, StrictReadingRefusesPickerPiecesThatNameNoCell)
+{
+    const auto problem = [](const char* name, const char* value) {
+        return StrictSettingProblem(*FindConditionKey(name), value);
+    };
+    EXPECT_EQ(problem("ssTb0MChk", "1#2#3"),
+              "'1' names no cell of ssTb0MChk; the captions are 01#02#03#04#05#06#07#08#09#10#11#12#13#14#15#"
+              "16#17#18#19#20#21#22#23#24#25#26#27#28#29#30#31#32#33");
+    EXPECT_EQ(problem("ssTb0MChk", " 01 # 33 ##"), ""); // selectors trim their pieces and skip empty ones
+    EXPECT_EQ(problem("ssTb0MChk", ""), "");
+    EXPECT_EQ(problem("ssTb0BChk", "16#17"), "'17' names no cell of ssTb0BChk; the captions are "
+                                             "01#02#03#04#05#06#07#08#09#10#11#12#13#14#15#16");
+    EXPECT_EQ(problem("tj1QiOuBiMChk", "2:4,3:3"), "");
+    EXPECT_EQ(problem("tj1QiOuBiMChk", "2:4, 3:3"),
+              "' 3:3' names no cell of tj1QiOuBiMChk; the captions are 0:6,1:5,2:4,3:3,4:2,5:1,6:0");
+    // Other encodings have their own checks (or none): the strict reading adds nothing.
+    EXPECT_EQ(problem("tj1HeZhiSpEd", "x"), "");
+    EXPECT_EQ(problem("tj2BiXuanHaoEd", "anything"), "");
+
+    // The condition file's reading of the same value stays lenient: unknown pieces are ignored.
+    ShrinkConditions c;
+    Set(c, "ssTb0MChk", "1#02#3");
+    EXPECT_EQ(Get(c, "ssTb0MChk"), "02");
+}
+
 TEST(ShrinkCaptions, PickerCaptionsAndItems)
 {
     EXPECT_EQ(RatioCaptions().front(), "0:6");

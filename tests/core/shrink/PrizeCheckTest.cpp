@@ -78,6 +78,11 @@ TEST(PrizeCheck, ReportWithBluesListsEveryWinningTicketAndBlue)
     // Two characters after the "+" are the blue; more are ignored.
     EXPECT_EQ(Check("01 02 09 21 30 32+057", Blues({5, 7}), FourTickets())[12], expected[12]);
     EXPECT_EQ(Check("01 02 09 21 30 32 +5", Blues({5, 7}), FourTickets())[12], expected[12]);
+    // Spaces after the "+" are not part of the two characters: "+ 05" is the blue 05, not 0.
+    const Lines spaced = Check("01 02 09 21 30 32 + 05", Blues({5, 7}), FourTickets());
+    EXPECT_EQ(spaced[3], expected[3]);
+    EXPECT_EQ(spaced[12], expected[12]);
+    EXPECT_EQ(Check("01 02 09 21 30 32+  05 ", Blues({5, 7}), FourTickets())[12], expected[12]);
 }
 
 TEST(PrizeCheck, ReportWithRedsOnlyCountsHitsFromSixDown)

@@ -49,7 +49,7 @@ TEST(ResultExport, OnlyFlagsWithAPoolEntryCountAndFailuresLeaveTheFile)
     TempDir dir;
     const std::string missing = dir.File("no/such/folder.txt");
     EXPECT_EQ(ErrorText([&] { ExportSurvivors(missing, SharedPool(), FlagsOf({"01 02 03 04 05 06"})); }),
-              "无法写入文件 \"" + missing + "\"");
+              "无法写入文件 \"" + missing + "\"：文件夹不存在");
 }
 
 TEST(ResultExport, SearchStatusTexts)

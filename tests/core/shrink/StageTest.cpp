@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ShrinkTestSupport.h"
+#include "measures/Measures.h"
 
 using namespace quorvane;
 using namespace quorvane::test;
@@ -163,6 +164,25 @@ TEST(ShrinkStages, HiddenLists_27_to_30)
     SameAsReference(With({{"ssTb3SheetGbx1Sp2", "182"}}));
 }
 
+TEST(ShrinkStages, AGroupNamedTwiceIsOneTestOfBothCounts)
+{
+    // The same numbers in another order and with other counts: only the counts named by both pass.
+    EXPECT_EQ(SameAsReference(With({{"CodeSelLbx1ssTb3Gbx1Lbx", "1,2,3&0,1#3,2,1&1,2"}})), 3 * Choose(30, 5));
+    // A code-set entry naming the numbers of a tail group (tail 1: 01 11 21 31) joins that group,
+    // and so does the banker group for the same numbers.
+    EXPECT_EQ(SameAsReference(With({{"3D匹配", "1&1,2"}, {"CodeSelLbx1ssTb3Gbx1Lbx", "31,21,11,01&2,3"}})),
+              Choose(4, 2) * Choose(29, 4));
+    EXPECT_EQ(SameAsReference(With({{"CodeSelLbx1ssTb3Gbx1Lbx", "1,2&0,1#5&0"}, {"ssTb3Gbx2Num", "1,2"}})),
+              2 * Choose(30, 5));
+    // Many entries, with repeats among them, keep what the first ones alone keep.
+    std::string entries = "1,2,3&0,1#3,2,1&1,2";
+    for (int i = 0; i < 3000; ++i) {
+        entries += "#" + std::to_string(1 + i % 3) + "," + std::to_string(1 + (i + 1) % 3) + ",3&0,1,2,3,4,5,6";
+    }
+    EXPECT_EQ(CountSurvivors(ShrinkSurvivors(With({{"CodeSelLbx1ssTb3Gbx1Lbx", entries.c_str()}}), SmallHistory())),
+              3 * Choose(30, 5));
+}
+
 TEST(ShrinkStages, PageOne_31_to_37)
 {
     EXPECT_EQ(SameAsReference(With({{"tj1QiOuBiChk", "1"}})), 0);       // switched on, no cell checked
@@ -175,6 +195,13 @@ TEST(ShrinkStages, PageOne_31_to_37)
     EXPECT_EQ(SameAsReference(With({{"tj1HeZhiChk", "1"}, {"tj1HeZhiSpEd", "120,100"}})), 0);
     SameAsReference(With({{"tj1HeZhiChk", "1"}, {"tj1PaiChuHeZhiEd", "   29  55  -4 999 "}}));
     SameAsReference(With({{"tj1AcZhiChk", "1"}, {"tj1AcZhiSpEd", "2,9"}, {"tj1PaiChuAcZhiEd", "5 6 9  12"}}));
+    // The highest AC value, 10, excluded alone: exactly the tickets of AC 10 go.
+    std::int32_t ac10 = 0;
+    for (const TCodeRedArr& t : SharedPool()) {
+        ac10 += ACOfCodeArr(t) == 10 ? 1 : 0;
+    }
+    ASSERT_GT(ac10, 0);
+    EXPECT_EQ(SameAsReference(With({{"tj1AcZhiChk", "1"}, {"tj1PaiChuAcZhiEd", "10"}})), kAll - ac10);
     EXPECT_EQ(SameAsReference(With({{"tj1LainHaoChk", "1"}})), 0);
     SameAsReference(With({{"tj1LainHaoChk", "1"}, {"tj1LianHaoMChk", "1对"}}));
     SameAsReference(With({{"tj1LainHaoChk", "1"}, {"tj1LianHaoMChk", "0对,2对"}, {"tj1LianGeShuCbb", "2"}}));
@@ -192,6 +219,8 @@ TEST(ShrinkStages, PageTwo_38_to_42)
     EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "  "}})), kAll);
     EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "21 34"}})), 0);
     EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "1 2 3 4 5 6 7"}})), 0);
+    // Exactly six must-have numbers: the one ticket that holds them all.
+    EXPECT_EQ(SameAsReference(With({{"tj2BiXuanHaoChk", "1"}, {"tj2BiXuanHaoEd", "33 1 2 3 4 5"}})), 1);
     EXPECT_EQ(SameAsReference(With({{"tj2BiBuTongChk", "1"}, {"tj2BiBuTongEdArr0", "03 08 14"}})),
               kAll - Choose(30, 3));
     SameAsReference(

@@ -50,3 +50,43 @@ TEST(IniFile, WritingANewFileCreatesTheSection)
     WriteIniKeys(path, "条件设置", {{"k", "v"}});
     EXPECT_EQ(IniFile::Load(path).Get("条件设置", "K"), "v");
 }
+
+TEST(IniFile, RepeatedSectionsMergeAndSetUpdatesTheFirstOfRepeatedKeys)
+{
+    // Many sections, each named twice in another letter case: every one is found and merged.
+    std::string text;
+    for (int i = 0; i < 2000; ++i) {
+        text += "[Sec" + std::to_string(i) + "]\nk=" + std::to_string(i) + "\n";
+    }
+    for (int i = 0; i < 2000; ++i) {
+        text += "[SEC" + std::to_string(i) + "]\nK=late\nextra=" + std::to_string(i) + "\n";
+    }
+    IniFile ini = IniFile::Parse(text);
+    ASSERT_EQ(ini.Sections().size(), 2000u);
+    EXPECT_EQ(ini.Sections()[1999].Name, "Sec1999");
+    EXPECT_EQ(ini.Get("sec1234", "K"), "1234");
+    EXPECT_EQ(ini.Get("sec1234", "EXTRA"), "1234");
+
+    // Set writes the first entry of a repeated key, appends a new key once, and Get then sees both.
+    ini.Set("SEC7", "k", "new");
+    ini.Set("sec7", "Added", "a");
+    ini.Set("Sec7", "ADDED", "b");
+    EXPECT_EQ(ini.Get("sec7", "k"), "new");
+    EXPECT_EQ(ini.Get("sec7", "added"), "b");
+    ASSERT_EQ(ini.Sections()[7].Entries.size(), 4u);
+    EXPECT_EQ(ini.Sections()[7].Entries[1].Value, "late"); // the repeated key is kept as it was
+    EXPECT_EQ(ini.Sections()[7].Entries[3].Key, "Added");
+    ini.Set("New Section", "x", "1");
+    EXPECT_EQ(ini.Sections().back().Name, "New Section");
+    EXPECT_EQ(ini.Get("new section", "X"), "1");
+}
+
+TEST(IniFile, ReadingStopsAtTheSizeLimit)
+{
+    TempDir dir;
+    const std::string path = dir.File("huge.ini");
+    WriteBytes(path, "");
+    std::filesystem::resize_file(path, kIniFileLimit + 1);
+    EXPECT_EQ(quorvane::test::ErrorText([&] { IniFile::Load(path); }),
+              "无法打开文件 \"" + path + "\"：文件大于 16 MB 的上限");
+}

@@ -50,3 +50,10 @@ TEST(TrimText, RemovesEverythingAtOrBelowTheSpace)
     EXPECT_EQ(JoinText({"01", "05", "33"}, ","), "01,05,33");
     EXPECT_EQ(JoinText({}, ","), "");
 }
+
+TEST(EscapeControlBytes, WritesControlBytesAsHexAndKeepsTheRest)
+{
+    EXPECT_EQ(EscapeControlBytes(std::string("a\0b\tc\r\n\x7f\x1b[31m", 13)), "a\\x00b\\x09c\\x0D\\x0A\\x7F\\x1B[31m");
+    EXPECT_EQ(EscapeControlBytes("红 01#02\\"), "红 01#02\\");
+    EXPECT_EQ(EscapeControlBytes(""), "");
+}

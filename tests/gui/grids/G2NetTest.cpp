@@ -81,3 +81,39 @@ TEST(G2Net, OutOfRangeWritesAreReportedAndIgnored)
     EXPECT_EQ(chart.Model().GetValue(1, 1), "12");
     EXPECT_EQ(messages, (std::vector<std::string>{"SetValue x>=FDynColCount ", "SetValue x>=FDynRowCount "}));
 }
+
+TEST(G2Net, LeavesGroupsUnlabelledWhenTheLabelsAreWiderThanTheGroups)
+{
+    // Dark pixels in the label band under group c.
+    const auto inkUnder = [](TG2Net& chart, int c) {
+        const QImage image = chart.grab().toImage();
+        const QRect bar = chart.BarRect(c, 1);
+        int ink = 0;
+        for (int y = bar.bottom() + 6; y < bar.bottom() + 18; ++y) {
+            for (int x = bar.left(); x <= bar.right(); ++x) {
+                ink += image.pixelColor(x, y).lightness() < 128;
+            }
+        }
+        return ink;
+    };
+    for (const int barWidth : {30, 8}) {
+        TG2Net chart;
+        auto& m = chart.Model();
+        m.SetBars(5, 2, {RGB(0, 0, 0), RGB(255, 0, 0)});
+        for (int c = 1; c <= 4; ++c) {
+            m.SetValue(c, 0, std::to_string(100 + c));
+        }
+        m.FBarWidth = barWidth;
+        m.FGap = 4;
+        chart.Relayout();
+        chart.show();
+        // A label leaves a good deal of ink; the edge of a neighbour's label a pixel or two.
+        EXPECT_GT(inkUnder(chart, 1), 5) << barWidth;
+        EXPECT_GT(std::max(inkUnder(chart, 3), inkUnder(chart, 4)), 5) << barWidth;
+        if (barWidth == 30) {
+            EXPECT_GT(inkUnder(chart, 2), 5);
+        } else {
+            EXPECT_LE(inkUnder(chart, 2), 2);
+        }
+    }
+}
