@@ -120,6 +120,7 @@ void TMainForm::FormCreate()
     }
     FileMenuManulClick();
     RcmPanel->ClearAllConditions(false);
+    RcmPanel->BindAllPagesItem(ScaleMenuAllPages);
 }
 
 void TMainForm::CreateLevelMenu()
