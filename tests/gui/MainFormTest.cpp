@@ -121,7 +121,7 @@ TEST(MainForm, AFolderThatCannotBeWrittenStillOpensWithTheCarriedHistory)
     quorvane::test::WriteBytes(dir.File("plain"), "x");
     const std::string folder = dir.File("plain") + "/data"; // inside a file: never writable
     auto dialogs = std::make_unique<TScriptedDialogs>();
-    dialogs->ExpectError(ToQ(FileWriteErrorText(folder + "/ssq.dxt")));
+    dialogs->ExpectError(ToQ(FileWriteErrorText(folder + "/ssq.dxt", WriteFailureReason(ENOTDIR))));
     TScriptedDialogs* script = dialogs.get();
     TMainForm form(std::move(dialogs), ToQ(folder));
     EXPECT_TRUE(script->AllUsed());
@@ -144,7 +144,7 @@ TEST(MainForm, StartsWithAnUnreadableDataFileAndStaysUsable)
 
     // The user types draws; the save reports the folder in the way and changes nothing.
     form.DataPanel->DataMemo->setPlainText(QStringLiteral("2005013 03 08 14 21 27 30 09"));
-    program.Dialogs().ExpectError(ToQ(FileWriteErrorText(path.toStdString())));
+    program.Dialogs().ExpectError(ToQ(FileWriteErrorText(path.toStdString(), WriteFailureReason(EISDIR))));
     program.Find<QToolButton>(QStringLiteral("Sheet1TbrSaveBt"))->click();
     EXPECT_TRUE(std::filesystem::is_directory(path.toStdString()));
     EXPECT_TRUE(form.History().empty());
