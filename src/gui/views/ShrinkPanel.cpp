@@ -132,11 +132,11 @@ void TShrinkPanel::CreatePopupMenus()
 
 void TShrinkPanel::BuildPages()
 {
-    for (const TPageSpecification& spec : VisibleConditionPages()) {
-        BuildConditionPage(RcmPctl->Page(ToQ(spec.PageName)), spec, *m_binder);
+    for (const TPageSpecification& pageTable : VisibleConditionPages()) {
+        BuildConditionPage(RcmPctl->Page(ToQ(pageTable.PageName)), pageTable, *m_binder);
     }
-    for (const TPageSpecification& spec : HiddenConditionPages()) {
-        BuildConditionPage(RcmPctl->Page(ToQ(spec.PageName)), spec, *m_binder);
+    for (const TPageSpecification& pageTable : HiddenConditionPages()) {
+        BuildConditionPage(RcmPctl->Page(ToQ(pageTable.PageName)), pageTable, *m_binder);
     }
     ConnectHiddenPages(this, m_context);
     ssTb0MChk = findChild<TColorMChk*>(QStringLiteral("ssTb0MChk"));
