@@ -2,7 +2,7 @@
 // the About window, for looking at the program as a user sees it; also reports the time from the
 // program's start to a visible main window.
 //
-//   quorvane-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
+//   quorvane-screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--conditions FILE.ini]
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -14,6 +14,7 @@
 #include "ChartShots.h"
 #include "DesktopShots.h"
 #include "PredictShots.h"
+#include "ShrinkShots.h"
 #include "app/AboutForm.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
@@ -45,16 +46,18 @@ int main(int argc, char** argv)
     clock.start();
     TApplication app(argc, argv);
     QTextStream out(stdout);
-    if (argc != 3) {
-        out << "usage: quorvane-screenshots PROGRAM_FOLDER OUTPUT_FOLDER\n";
+    const bool withConditions = argc == 5 && QString::fromLatin1(argv[3]) == QStringLiteral("--conditions");
+    if (argc != 3 && !withConditions) {
+        out << "usage: quorvane-screenshots PROGRAM_FOLDER OUTPUT_FOLDER [--conditions FILE.ini]\n";
         return 2;
     }
+    const QString conditions = withConditions ? QString::fromLocal8Bit(argv[4]) : QString();
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QString shots = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(shots);
     QApplication::setApplicationDisplayName(MainCaption());
 
-    TMainForm form(nullptr, folder);
+    TMainForm form(MakeShotDialogs(conditions, out), folder);
     form.showMaximized();
     while (form.windowHandle() == nullptr || !form.windowHandle()->isExposed()) {
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -78,6 +81,8 @@ int main(int argc, char** argv)
     Save(form, shots, QStringLiteral("chart-pages"));
     TakeChartShots(
         form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
+    TakeShrinkShots(
+        form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, shots, withConditions, out);
     TakePredictShots(
         form, [&](QWidget& widget, const QString& name) { Save(widget, shots, name); }, out);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -22,5 +23,14 @@ std::vector<std::string> RandomReferenceLines(Random& random, int k, int count);
 // The red sets of the last count draws, newest first, as FormatTicket writes them; at most the
 // number of draws held.
 std::vector<std::string> HistoryReferenceLines(const DrawHistory& history, int count);
+
+// Checks the reference lines of the fault-tolerant filter: each line must hold at least six
+// distinct whole numbers 1..33 separated by spaces (the random fills write 6, 12 or 15). Throws
+// UserError(ReferenceLineErrorText(line number, line)) for the first line that does not; empty
+// lines are allowed and ignored by the filter.
+void CheckReferenceLines(const std::vector<std::string>& lines);
+
+// "容错过滤的参考号码第" + lineNumber + "行有错误：" + line + ", 每行应是空格隔开的至少6个1-33的号码。"
+std::string ReferenceLineErrorText(std::size_t lineNumber, const std::string& line);
 
 } // namespace quorvane
