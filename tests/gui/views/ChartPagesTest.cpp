@@ -401,7 +401,12 @@ TEST_F(ChartPageViews, ChartWindowsAreMadeOncePerButtonAndShowTheirPagesChart)
     positions.ReViewBt->click();
     EXPECT_EQ(DumpTrendGrid(grid->Model()), DumpTrendGrid(Built(page, 5).Grid));
 
-    TTuForm& analysis = Form().ChartWindow(QStringLiteral("tj32TbBt"));
+    // The buttons of the shrink pages open their windows.
+    program.Find<QPushButton>(QStringLiteral("tj32TbBt"))->click();
+    TTuForm& analysis = *program.Find<TTuForm>(QStringLiteral("tj32TbBtTuForm"));
+    EXPECT_TRUE(analysis.isVisible());
+    EXPECT_EQ(static_cast<TH3Net*>(analysis.Grid())->Model().FDynRows, 31);
+    EXPECT_EQ(&Form().ChartWindow(QStringLiteral("tj32TbBt")), &analysis);
     EXPECT_EQ(analysis.windowTitle(), QStringLiteral("间距分析图"));
     for (TTuForm* window : Form().findChildren<TTuForm*>()) {
         window->hide();
