@@ -218,8 +218,12 @@ TEST(AtomicFile, WritesDevicesAndPipesInPlace)
     std::string received;
     const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
     ASSERT_GE(reader, 0);
+    // A writer of the test's own keeps the reader from seeing the end of the stream before the
+    // write under test has opened the FIFO; the reader sees the end once both are closed.
+    const int keeper = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(keeper, 0);
+    ASSERT_EQ(::fcntl(reader, F_SETFL, 0), 0);
     std::thread drain([&] {
-        ::fcntl(reader, F_SETFL, 0);
         char buffer[4096];
         ssize_t n = 0;
         while ((n = ::read(reader, buffer, sizeof buffer)) > 0) {
@@ -227,9 +231,11 @@ TEST(AtomicFile, WritesDevicesAndPipesInPlace)
         }
     });
     const std::string big(200000, 'p'); // more than a pipe holds at once
-    WriteFileAtomic(fifo, big);
+    const std::string error = ErrorText([&] { WriteFileAtomic(fifo, big); });
+    ::close(keeper);
     drain.join();
     ::close(reader);
+    EXPECT_EQ(error, "");
     EXPECT_EQ(received, big);
     EXPECT_TRUE(S_ISFIFO(StatusOf(fifo).st_mode));
 }
