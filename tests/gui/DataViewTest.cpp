@@ -94,6 +94,18 @@ TEST_F(DataView, SaveWritesTheEditorThenParses)
     EXPECT_EQ(ReadBytes(program.File("ssq.dxt")), "  \r\n");
 }
 
+TEST_F(DataView, SaveKeepsTheDataFilesPermissions)
+{
+    namespace fs = std::filesystem;
+    const std::string path = program.File("ssq.dxt");
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, mode);
+    Memo()->appendPlainText(QStringLiteral("2005014 01 02 03 04 05 06 07"));
+    Click("Sheet1TbrSaveBt");
+    EXPECT_EQ(History().size(), 3u);
+    EXPECT_EQ(fs::status(path).permissions(), mode); // 640 stays 640
+}
+
 TEST_F(DataView, AFailedSaveKeepsTheOldFileAndSkipsTheParse)
 {
     const std::string path = program.File("ssq.dxt");

@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QUrl>
+
+#include <filesystem>
 
 #include "GuiTestSupport.h"
 #include "app/PrintLines.h"
@@ -53,6 +56,44 @@ TEST(DialogService, QuestionsPressTheirDefaultOnEnterAndCancelOnEscape)
     // A Yes/No question cannot default to a Cancel it does not have.
     const auto yesNo = NewQuestionBox(nullptr, QString(), QString(), false, TAnswer::Cancel);
     EXPECT_EQ(yesNo->defaultButton(), yesNo->button(QMessageBox::No));
+}
+
+// A stand-in for the desktop's launcher that records what it was asked to open and answers with
+// the exit status given.
+class TFakeLauncher
+{
+public:
+    explicit TFakeLauncher(int status)
+    {
+        const std::string script = m_dir.File("xdg-open");
+        quorvane::test::WriteBytes(script, "#!/bin/sh\necho \"$1\" > '" + m_dir.File("asked") + "'\nexit " +
+                                               std::to_string(status) + "\n");
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        m_path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(m_dir.Path().string()) + ":" + m_path);
+    }
+    ~TFakeLauncher() { qputenv("PATH", m_path); }
+    std::string Asked() const { return quorvane::test::ReadBytes(m_dir.File("asked")); }
+
+private:
+    quorvane::test::TempDir m_dir;
+    QByteArray m_path;
+};
+
+TEST(DialogService, OpeningAnAddressTellsWhetherTheDesktopHadAHandler)
+{
+    TQtDialogs dialogs;
+    {
+        TFakeLauncher opens(0);
+        EXPECT_TRUE(dialogs.TryOpenUrl(QUrl(QStringLiteral("https://quorvane.example.org/"))));
+        EXPECT_EQ(opens.Asked(), "https://quorvane.example.org/\n");
+    }
+    {
+        // xdg-open's status when no program handles the address.
+        TFakeLauncher noHandler(3);
+        EXPECT_FALSE(dialogs.TryOpenUrl(QUrl::fromLocalFile(QStringLiteral("/tmp/帮助 文件.txt"))));
+        EXPECT_EQ(noHandler.Asked(), "/tmp/帮助 文件.txt\n"); // a local file goes as its path
+    }
 }
 
 // The boxes of every word pdftotext finds, in points from the page's top-left corner.

@@ -60,8 +60,14 @@ TEST(MainForm, StartsWithAGoodDataFile)
     EXPECT_EQ(form.CurrentView(), form.DataPanel);
     EXPECT_TRUE(form.DataPanel->isVisible());
     EXPECT_EQ(form.DataPanel->geometry(), form.centralWidget()->rect());
-    // The status bar tells where the data file is.
-    EXPECT_EQ(form.StatusText(), QStringLiteral("数据文件: ") + program.Folder() + QStringLiteral("/ssq.dxt"));
+    // The status bar tells where the data file is: the whole path in the panel's tip, the text
+    // shortened in the middle when the path is longer than the panel.
+    QLabel* panel = program.Find<QLabel>(QStringLiteral("StatusPanel0"));
+    const QString path = program.Folder() + QStringLiteral("/ssq.dxt");
+    EXPECT_EQ(panel->toolTip(), path);
+    EXPECT_TRUE(form.StatusText().startsWith(QStringLiteral("数据文件: ") + path.left(4))) << form.StatusText().toStdString();
+    EXPECT_TRUE(form.StatusText().endsWith(QStringLiteral("ssq.dxt")));
+    EXPECT_LE(panel->fontMetrics().horizontalAdvance(form.StatusText()), panel->width());
     ASSERT_EQ(form.History().size(), 3u);
     EXPECT_EQ(form.History().back().Issue(), 2005013);
     EXPECT_EQ(form.DataPanel->DataMemo->toPlainText().count(QLatin1Char('\n')), 2);

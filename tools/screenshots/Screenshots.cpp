@@ -55,7 +55,6 @@ int main(int argc, char** argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QString shots = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(shots);
-    QApplication::setApplicationDisplayName(MainCaption());
 
     TMainForm form(MakeShotDialogs(conditions, out), folder);
     form.showMaximized();

@@ -100,13 +100,13 @@ void TakeShrinkShots(TMainForm& form, const std::function<void(QWidget&, const Q
         }
         out.flush();
     }
+    // Every page, the hidden ones with their tabs shown for the picture.
+    panel.ShowAllPages(true);
     for (int i = 0; i < panel.RcmPctl->count(); ++i) {
-        if (!panel.RcmPctl->isTabVisible(i)) {
-            continue;
-        }
         panel.RcmPctl->setCurrentIndex(i);
         save(form, panel.RcmPctl->widget(i)->objectName());
     }
+    panel.ShowAllPages(form.ScaleMenuAllPages != nullptr && form.ScaleMenuAllPages->isChecked());
     form.showMaximized();
 }
 

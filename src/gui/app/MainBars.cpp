@@ -88,7 +88,20 @@ void TMainForm::CreateMenus()
         {"SqlMenu", "查询统计(&C)", "", &TMainForm::SqlMenuClick},
     };
     for (const TCommandSpec& command : views) {
-        bar->addAction(NewCommand(this, command, bar));
+        if (command.Run != &TMainForm::ScaleMenuClick) {
+            bar->addAction(NewCommand(this, command, bar));
+            continue;
+        }
+        // "超强缩水(&T)" is a menu: the command that shows the shrink panel, and the switch that
+        // shows the condition pages whose tabs are hidden.
+        QMenu* scale = bar->addMenu(ToQ(command.Caption));
+        scale->setObjectName(QStringLiteral("ScaleMenuItems"));
+        QAction* show = NewCommand(this, command, scale);
+        show->setText(QStringLiteral("超强缩水"));
+        scale->addAction(show);
+        ScaleMenuAllPages = scale->addAction(QStringLiteral("显示全部条件页"));
+        ScaleMenuAllPages->setObjectName(QStringLiteral("ScaleMenuAllPages"));
+        ScaleMenuAllPages->setCheckable(true);
     }
 
     QMenu* help = bar->addMenu(QStringLiteral("帮助(&H)"));

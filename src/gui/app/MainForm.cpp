@@ -112,10 +112,15 @@ void TMainForm::FormCreate()
     // so the user can import or download draws and save them.
     RunGuarded([this] { DataPanel->LoadStartupData(); });
     if (!DataPanel->StartedFromBuiltin()) {
-        SetStatusText(DataFileStatus());
+        // A long path is shortened in the middle to fit the panel; its tip holds the whole path.
+        QLabel* panel = m_statusPanels[0];
+        const int room = panel->contentsRect().width() - 2 * panel->margin() - 4;
+        SetStatusText(panel->fontMetrics().elidedText(DataFileStatus(), Qt::ElideMiddle, room));
+        panel->setToolTip(DataFilePath());
     }
     FileMenuManulClick();
     RcmPanel->ClearAllConditions(false);
+    RcmPanel->BindAllPagesItem(ScaleMenuAllPages);
 }
 
 void TMainForm::CreateLevelMenu()

@@ -60,6 +60,8 @@ public:
 
     QToolBar* MainTbr = nullptr;
     QMenu* PopupMenuCodeScale = nullptr;
+    // "显示全部条件页" of the menu "超强缩水(&T)": shows the condition pages whose tabs are hidden.
+    QAction* ScaleMenuAllPages = nullptr;
 
     // The view in front.
     QWidget* CurrentView() const;

@@ -165,12 +165,16 @@ TAnswer TQtDialogs::AskWithDefault(const QString& text, bool withCancel, TAnswer
 std::optional<QString> TQtDialogs::InputText(const QString& title, const QString& prompt,
                                              const QString& initial)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, initial, &ok);
-    if (!ok) {
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    dialog.setOkButtonText(QStringLiteral("确定"));
+    dialog.setCancelButtonText(QStringLiteral("取消"));
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> TQtDialogs::OpenFileName(const TFileDialogSpec& dialog)

@@ -71,10 +71,8 @@ TChartPageView::TChartPageView(TViewContext& context, const ChartPage& page, QWi
         AttachChartMenu(m_menu, m_grid->viewport());
     }
     if (m_scrollBox != nullptr) {
+        // The tables and the bar chart pass their right clicks on to the canvas.
         AttachChartMenu(m_menu, m_canvas);
-    }
-    if (m_bars != nullptr && m_scrollBox == nullptr) {
-        AttachChartMenu(m_menu, m_bars);
     }
 
     if (IsPage(page, "ExTabSheet2")) {
@@ -302,10 +300,8 @@ void TChartPageView::UpdateCanvasSize()
 bool TChartPageView::eventFilter(QObject* watched, QEvent* event)
 {
     if (m_scrollBox != nullptr && watched == m_scrollBox->viewport() && event->type() == QEvent::Resize) {
-        const bool centred =
-            std::any_of(m_models.Tables.begin(), m_models.Tables.end(),
-                        [](const TTitledTableModel& t) { return t.FPlacement.CentreHorizontally; });
-        if (centred) {
+        // Centred tables follow the box's width, and a larger box may show boards not made yet.
+        if (!m_tables.empty()) {
             PlaceTables();
         } else {
             UpdateCanvasSize();

@@ -27,6 +27,6 @@ struct TBoardSpec
     std::vector<std::string> ColKeys;
 };
 
-QWidget* MakeSelectorBoard(QWidget* parent, TConditionBinder& binder, const TBoardSpec& spec);
+QWidget* MakeSelectorBoard(QWidget* parent, TConditionBinder& binder, const TBoardSpec& board);
 
 } // namespace quorvane::gui

@@ -246,7 +246,7 @@ QGroupBox* MakeGroup(QWidget* parent, const TGroupSpec& group, TConditionBinder&
 
 } // namespace
 
-void BuildConditionPage(QWidget* page, const TPageSpecification& spec, TConditionBinder& binder)
+void BuildConditionPage(QWidget* page, const TPageSpecification& pageTable, TConditionBinder& binder)
 {
     QVBoxLayout* pageLayout = NewFlatLayout(page);
     auto* scroll = new QScrollArea(page);
@@ -262,7 +262,7 @@ void BuildConditionPage(QWidget* page, const TPageSpecification& spec, TConditio
     contentLayout->addLayout(columns);
     constexpr int kColumns = 3;
     QVBoxLayout* column[kColumns] = {nullptr, nullptr, nullptr};
-    for (const TGroupSpec& group : spec.Groups) {
+    for (const TGroupSpec& group : pageTable.Groups) {
         const int c = std::clamp(group.Column, 0, kColumns - 1);
         if (column[c] == nullptr) {
             column[c] = new QVBoxLayout;
@@ -277,9 +277,9 @@ void BuildConditionPage(QWidget* page, const TPageSpecification& spec, TConditio
     }
     columns->addStretch(1);
 
-    if (!spec.Footer.empty()) {
+    if (!pageTable.Footer.empty()) {
         auto* footer = new QHBoxLayout;
-        for (const TItemSpec& item : spec.Footer) {
+        for (const TItemSpec& item : pageTable.Footer) {
             footer->addWidget(MakeItem(content, item, binder));
         }
         footer->addStretch(1);

@@ -22,9 +22,9 @@ std::vector<std::string> Names(const std::string& base, int first, int count)
     return names;
 }
 
-TItemSpec Board(TBoardSpec spec)
+TItemSpec Board(TBoardSpec layout)
 {
-    return CustomItem([spec](QWidget* parent, TConditionBinder& binder) { return MakeSelectorBoard(parent, binder, spec); });
+    return CustomItem([layout](QWidget* parent, TConditionBinder& binder) { return MakeSelectorBoard(parent, binder, layout); });
 }
 
 TPageSpecification TailRowColPage()

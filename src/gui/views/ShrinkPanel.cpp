@@ -1,6 +1,8 @@
 #include "views/ShrinkPanel.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QSettings>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,6 +29,8 @@ namespace quorvane::gui {
 namespace {
 
 const char* const kSameTailCaption = "尾数与上期相同个数：";
+// The settings key of "显示全部条件页".
+const char* const kAllPagesSetting = "ShrinkPanel/ShowAllConditionPages";
 
 // "已经选中" + count + middle + the checked captions joined by ",".
 QString SelectionText(const TColorMChk& selector, const char* middle)
@@ -128,11 +132,11 @@ void TShrinkPanel::CreatePopupMenus()
 
 void TShrinkPanel::BuildPages()
 {
-    for (const TPageSpecification& spec : VisibleConditionPages()) {
-        BuildConditionPage(RcmPctl->Page(ToQ(spec.PageName)), spec, *m_binder);
+    for (const TPageSpecification& pageTable : VisibleConditionPages()) {
+        BuildConditionPage(RcmPctl->Page(ToQ(pageTable.PageName)), pageTable, *m_binder);
     }
-    for (const TPageSpecification& spec : HiddenConditionPages()) {
-        BuildConditionPage(RcmPctl->Page(ToQ(spec.PageName)), spec, *m_binder);
+    for (const TPageSpecification& pageTable : HiddenConditionPages()) {
+        BuildConditionPage(RcmPctl->Page(ToQ(pageTable.PageName)), pageTable, *m_binder);
     }
     ConnectHiddenPages(this, m_context);
     ssTb0MChk = findChild<TColorMChk*>(QStringLiteral("ssTb0MChk"));
@@ -218,6 +222,29 @@ void TShrinkPanel::ConnectQuickPicks()
     on("ssTb0SheetBt16",
        [this, pick] { pick(ssTb0BChk, [this] { return RandomBluePick(m_context.ProgramRandom()); }); });
     on("ssTb0SheetBt7", [pick, this] { pick(ssTb0MChk, [] { return FirstTwelvePick(); }); });
+}
+
+void TShrinkPanel::BindAllPagesItem(QAction* item)
+{
+    if (item == nullptr) {
+        return;
+    }
+    const bool shown = m_context.Settings().value(QString::fromLatin1(kAllPagesSetting), false).toBool();
+    item->setChecked(shown);
+    ShowAllPages(shown);
+    connect(item, &QAction::toggled, this, [this](bool on) {
+        ShowAllPages(on);
+        m_context.Settings().setValue(QString::fromLatin1(kAllPagesSetting), on);
+    });
+}
+
+void TShrinkPanel::ShowAllPages(bool show)
+{
+    for (std::size_t i = 0; i < std::size(kRcmPages); ++i) {
+        if (kRcmPages[i].Hidden) {
+            RcmPctl->setTabVisible(static_cast<int>(i), show);
+        }
+    }
 }
 
 void TShrinkPanel::UpdateSelectionLabels()

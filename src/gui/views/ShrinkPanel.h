@@ -75,6 +75,11 @@ public:
     // does not ask).
     void ClearAllConditions(bool ask);
 
+    // The check item that shows or hides the tabs of the hidden pages: takes its state from the
+    // program's settings (hidden when never chosen) and remembers every change there.
+    void BindAllPagesItem(QAction* item);
+    void ShowAllPages(bool show);
+
     // The commands of the tool bar.
     void RcmPanelScaleBtClick();
     void RcmPanelImportBindsBtClick();

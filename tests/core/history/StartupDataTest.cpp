@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
 #include "TestSupport.h"
 #include "history/DataPage.h"
 #include "history/ProgramFolders.h"
+#include "text/AtomicFile.h"
 #include "text/UserError.h"
 
 namespace quorvane {
@@ -86,7 +88,7 @@ TEST(StartupData, AFolderThatCannotBeWrittenStillGivesTheHistory)
     const StartupData data = LoadStartupData(path);
     EXPECT_TRUE(data.Builtin);
     EXPECT_EQ(data.Lines.size(), 3493u);
-    EXPECT_EQ(data.WriteError, "无法写入文件 \"" + path + "\"：路径中有一部分不是文件夹");
+    EXPECT_EQ(data.WriteError, FileWriteErrorText(path, WriteFailureReason(ENOTDIR)));
 }
 
 TEST(ProgramFolders, UserDataFolderFollowsXdgDataHomeThenHome)

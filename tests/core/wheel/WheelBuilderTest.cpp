@@ -76,9 +76,12 @@ TEST(WheelBuilder, AShortBudgetStillGivesAValidWheel)
     SearchOptions options;
     options.Seconds = 0.02;
     const Wheel wheel = BuildWheel(all, {6, 5}, options);
-    EXPECT_TRUE(wheel.StoppedEarly);
-    EXPECT_EQ(wheel.Steps, 0u);
+    // Whether the greedy start finishes inside so short a budget depends on the machine's speed;
+    // the wheel must hold either way, and a start cut short leaves no time for the search.
     EXPECT_TRUE(CheckWheel(all, wheel.Tickets, {6, 5}).Holds);
+    if (wheel.StoppedEarly) {
+        EXPECT_EQ(wheel.Steps, 0u);
+    }
 }
 
 TEST(WheelBuilder, RefusesWhatTheCheckerRefuses)

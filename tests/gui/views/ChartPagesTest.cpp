@@ -1,8 +1,11 @@
 #include "views/ChartPages.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QImage>
 #include <QMenu>
@@ -199,6 +202,12 @@ TEST_F(ChartPageViews, BoardsAreMadeAnewOnEveryBuildAndOnlyInViewWhenMany)
     EXPECT_LT(made, kDraws);
     EXPECT_EQ(view->Tables().back(), nullptr);
     EXPECT_GE(canvas->height(), (kDraws / 4) * 200);
+    // A taller window shows more boards: they are made.
+    const int lastMade = static_cast<int>(std::find(view->Tables().begin(), view->Tables().end(), nullptr) -
+                                          view->Tables().begin());
+    Form().resize(1280, 1600);
+    EXPECT_GT(std::find(view->Tables().begin(), view->Tables().end(), nullptr) - view->Tables().begin(),
+              lastMade);
     view->ScrollBox()->verticalScrollBar()->setValue(view->ScrollBox()->verticalScrollBar()->maximum());
     ASSERT_NE(view->Tables().back(), nullptr);
     EXPECT_EQ(DumpTitledTable(view->Tables().back()->Model()), DumpTitledTable(view->TableModels().back()));
@@ -300,6 +309,26 @@ TEST_F(ChartPageViews, ContextMenuExportsTheCellsAndPicturesTheWholeChart)
     EXPECT_EQ(all.height(), boards->PictureSize().height());
     EXPECT_GE(all.height(), (kDraws / 4 - 1) * 200);
     EXPECT_EQ(boards->Tables().back() != nullptr, true);
+}
+
+TEST_F(ChartPageViews, ARightClickOnEverySurfaceOpensTheChartMenu)
+{
+    const auto opensMenu = [](TChartPageView* view, QWidget* target) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &click);
+        const bool shown = view->ChartMenu()->isVisible();
+        view->ChartMenu()->hide();
+        return shown;
+    };
+    TChartPageView* grid = Show("ExTabSheet1");
+    EXPECT_TRUE(opensMenu(grid, grid->Grid()->viewport()));
+    TChartPageView* boards = Show("ExTabSheet18");
+    EXPECT_TRUE(opensMenu(boards, boards->Tables()[0]));
+    TChartPageView* bars = Show("TabSheet85");
+    EXPECT_TRUE(opensMenu(bars, bars->Bars()));
+    const QStringList captions{bars->ChartMenu()->actions()[0]->text(),
+                               bars->ChartMenu()->actions()[1]->text()};
+    EXPECT_EQ(captions.join(QLatin1Char('|')), QStringLiteral("保存图片…|导出表格…"));
 }
 
 TEST(ChartExport, RefusesAPictureTooLargeBeforeAskingForAFile)
