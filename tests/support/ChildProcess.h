@@ -34,6 +34,11 @@ template <typename F> ChildOutcome RunInChild(F&& f, bool dropRoot, long fileSiz
         return {};
     }
     const pid_t pid = ::fork();
+    if (pid < 0) {
+        ::close(fds[0]);
+        ::close(fds[1]);
+        return {false, 0, "fork failed"};
+    }
     if (pid == 0) {
         ::close(fds[0]);
         std::string text;
@@ -70,7 +75,7 @@ template <typename F> ChildOutcome RunInChild(F&& f, bool dropRoot, long fileSiz
     }
     ::close(fds[0]);
     int status = 0;
-    if (pid > 0 && ::waitpid(pid, &status, 0) == pid) {
+    if (::waitpid(pid, &status, 0) == pid) {
         outcome.Exited = WIFEXITED(status);
         outcome.Signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     }
