@@ -1,7 +1,7 @@
 #include "views/ChartExport.h"
 
+#include <QBuffer>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QMenu>
 #include <QPainter>
 
@@ -9,6 +9,7 @@
 #include "app/QtText.h"
 #include "charts/ChartCsv.h"
 #include "grids/H2Net.h"
+#include "text/AtomicFile.h"
 #include "text/UserError.h"
 
 namespace quorvane::gui {
@@ -28,9 +29,9 @@ QString TooLargeText(QSize size)
     return QStringLiteral("图表太大（%1 × %2 像素），无法保存为图片。").arg(size.width()).arg(size.height());
 }
 
-QString NotWrittenText(const QString& path)
+QString NotPaintedText()
 {
-    return QStringLiteral("无法写入文件 %1").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("无法生成图表的图片。");
 }
 
 // Pops the menu up at the pointer on a context-menu request of the widget.
@@ -90,9 +91,19 @@ void SaveChartPicture(IDialogs& dialogs, const TChartSource& source)
     if (!path) {
         return;
     }
+    // Encoded in memory, then written like every other file of the program: atomically, keeping
+    // the old file's mode, and with the reason of a failure in the message.
     const QImage image = source.Picture();
-    if (image.isNull() || !image.save(*path, "PNG")) {
-        dialogs.ShowMessage(NotWrittenText(*path));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        dialogs.ShowMessage(NotPaintedText());
+        return;
+    }
+    try {
+        WriteFileAtomic(FromQ(*path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const UserError& e) {
+        dialogs.ShowMessage(ToQ(e.what()));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "views/ChartPages.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QSpinBox>
 
 #include "GuiTestSupport.h"
+#include "app/QtText.h"
 #include "app/TuForm.h"
 #include "charts/ChartCsv.h"
 #include "charts/ChartDump.h"
@@ -24,6 +26,7 @@
 #include "grids/GridPaint.h"
 #include "grids/H3Net.h"
 #include "history/DemoHistory.h"
+#include "text/AtomicFile.h"
 #include "views/ChartExport.h"
 #include "views/ChartPageView.h"
 
@@ -299,6 +302,11 @@ TEST_F(ChartPageViews, ContextMenuExportsTheCellsAndPicturesTheWholeChart)
     program.Dialogs().ExpectSaveFile(program.Folder() + QStringLiteral("/missing/zones.csv"));
     program.Dialogs().ExpectMessage();
     view->ChartMenu()->findChild<QAction*>(QStringLiteral("ExportTableAction"))->trigger();
+    // The picture goes through the same write, so its failure names the reason too.
+    const QString lost = program.Folder() + QStringLiteral("/missing/zones.png");
+    program.Dialogs().ExpectSaveFile(lost);
+    program.Dialogs().ExpectMessage(ToQ(FileWriteErrorText(FromQ(lost), WriteFailureReason(ENOENT))));
+    view->ChartMenu()->findChild<QAction*>(QStringLiteral("SavePictureAction"))->trigger();
     EXPECT_TRUE(program.Dialogs().AllUsed());
 
     // The boards' picture covers every board, made for the picture if not yet in view.
