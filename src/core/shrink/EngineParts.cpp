@@ -122,7 +122,6 @@ unsigned TailTest::Digits(const Prefix& s) const
 GapTest::GapTest(const ShrinkPlan& plan)
     : m_maxGaps(plan.MaxGaps)
     , m_minGaps(plan.MinGaps)
-    , m_countsActive(plan.GapCountsActive)
     , m_counts(plan.GapCounts)
     , m_bound((kAllNumbers >> 1) & ~1ull) // gaps 1..32
     , m_active(plan.MaxGaps != ~0ull || plan.MinGaps != ~0ull || plan.GapCountsActive)

@@ -305,7 +305,6 @@ public:
 private:
     std::uint64_t m_maxGaps;
     std::uint64_t m_minGaps;
-    bool m_countsActive;
     std::array<std::uint8_t, 10> m_counts;
     std::vector<int> m_countSizes; // gap sizes 2 + k whose counts are tested
     std::uint64_t m_bound;
