@@ -4,6 +4,7 @@
 #include "shrink/AnalysisSettings.h"
 #include "shrink/ConditionFile.h"
 #include "shrink/ConditionKeys.h"
+#include "shrink/ReferenceSets.h"
 #include "shrink/ShrinkRun.h"
 #include "text/SplitText.h"
 
@@ -42,6 +43,11 @@ std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditi
     }
     if (const auto tolerance = reader.Value(kToleranceOption)) {
         conditions.ToleranceSpEd = ParseTolerance(*tolerance);
+    }
+    // The reference lines of the fault-tolerant filter are checked as the window checks them before
+    // a run: a line that is not a set of numbers is refused rather than read in part.
+    if (conditions.ssTb4Gbx1Chk) {
+        CheckReferenceLines(conditions.ssTb4SheetGbx1Memo);
     }
     return {};
 }

@@ -39,8 +39,9 @@ struct ShrinkArgsRun
 // Builds the conditions from the options. Returns a usage problem ("" when there is none): an
 // unknown NAME, a --set without "=", a picker or selector VALUE with a piece that names no cell
 // (StrictSettingProblem). A VALUE that does not convert throws UserError, and so do a
-// condition file that cannot be read or holds a malformed piece and a --tolerance that is not a
-// valid MIN..MAX.
+// condition file that cannot be read or holds a malformed piece, a --tolerance that is not a
+// valid MIN..MAX and, with the fault-tolerant filter on, a reference line that CheckReferenceLines
+// refuses.
 std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditions);
 
 // Builds the conditions as ReadConditionArgs does and runs the shrink over the draws of --data

@@ -5,6 +5,7 @@
 #include "Cli.h"
 #include "TestSupport.h"
 #include "shrink/ConditionKeys.h"
+#include "shrink/ReferenceSets.h"
 #include "shrink/ShrinkRun.h"
 #include "text/Encoding.h"
 #include "text/SplitText.h"
@@ -128,6 +129,27 @@ TEST(ShrinkCommand, ConditionFilesStayLenientWhereSetIsStrict)
     const Result bad = Shrink({"--conditions", conditions});
     EXPECT_EQ(bad.Code, kExitUserError);
     EXPECT_EQ(bad.Err, "'4\\x00O' is not a valid integer value\n");
+}
+
+TEST(ShrinkCommand, ReferenceLinesOfTheFaultTolerantFilterAreChecked)
+{
+    // A short line, a number out of range or a repeated number would be read in part and decide the
+    // run silently: refused with the line's message.
+    const std::vector<std::string> on = {"--set", "ssTb4Gbx1Chk=1", "--set", "ssTb4Gbx1MChk=0"};
+    for (const std::string bad : {"01 02 03", "01 02 03 04 05 40", "01 01 02 03 04 05"}) {
+        std::vector<std::string> args = on;
+        args.insert(args.end(), {"--set", "ssTb4SheetGbx1Memo=03 08 14 21 27 33#" + bad});
+        const Result r = Shrink(args);
+        EXPECT_EQ(r.Code, kExitUserError) << bad;
+        EXPECT_EQ(r.Err, ReferenceLineErrorText(2, bad) + "\n");
+        EXPECT_TRUE(r.Lines.empty());
+    }
+
+    // With the filter off the lines are not looked at; good lines run.
+    EXPECT_EQ(Shrink({"--set", "ssTb4SheetGbx1Memo=01 02 03"}).Code, kExitOk);
+    std::vector<std::string> good = on;
+    good.insert(good.end(), {"--set", "ssTb4SheetGbx1Memo=03 08 14 21 27 33#1 2 3 4 5 6 7 8 9 10 11 12"});
+    EXPECT_EQ(Shrink(good).Code, kExitOk);
 }
 
 TEST(ShrinkCommand, TheProgramPrintsTheTenRedSelection)
