@@ -7,10 +7,13 @@ namespace quorvane::cli {
 
 OutputBuffer::OutputBuffer(int fd)
     : m_fd(fd)
-    , m_lineBuffered(::isatty(fd) == 1)
-    , m_buffer(std::size_t{1} << 16)
+    , m_unbuffered(::isatty(fd) == 1)
 {
-    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+    // Without a put area every character and every piece goes through overflow and xsputn.
+    if (!m_unbuffered) {
+        m_buffer.resize(std::size_t{1} << 16);
+        setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+    }
 }
 
 OutputBuffer::~OutputBuffer()
@@ -23,21 +26,24 @@ OutputBuffer::int_type OutputBuffer::overflow(int_type ch)
     if (Drain() != 0) {
         return traits_type::eof();
     }
-    if (!traits_type::eq_int_type(ch, traits_type::eof())) {
-        *pptr() = traits_type::to_char_type(ch);
-        pbump(1);
+    if (traits_type::eq_int_type(ch, traits_type::eof())) {
+        return traits_type::not_eof(ch);
     }
-    return traits_type::not_eof(ch);
+    const char c = traits_type::to_char_type(ch);
+    if (m_unbuffered) {
+        return WriteOut(&c, 1) == 0 ? ch : traits_type::eof();
+    }
+    *pptr() = c;
+    pbump(1);
+    return ch;
 }
 
 std::streamsize OutputBuffer::xsputn(const char* s, std::streamsize n)
 {
-    const std::streamsize written = std::streambuf::xsputn(s, n);
-    if (m_lineBuffered &&
-        std::char_traits<char>::find(s, static_cast<std::size_t>(written), '\n') != nullptr) {
-        Drain();
+    if (m_unbuffered) {
+        return WriteOut(s, static_cast<std::size_t>(n)) == 0 ? n : 0;
     }
-    return written;
+    return std::streambuf::xsputn(s, n);
 }
 
 int OutputBuffer::sync()
@@ -47,13 +53,20 @@ int OutputBuffer::sync()
 
 int OutputBuffer::Drain()
 {
+    if (WriteOut(pbase(), static_cast<std::size_t>(pptr() - pbase())) != 0) {
+        return -1;
+    }
+    setp(pbase(), epptr());
+    return 0;
+}
+
+int OutputBuffer::WriteOut(const char* p, std::size_t size)
+{
     if (m_error != 0) {
         return -1;
     }
-    const char* p = pbase();
-    std::size_t left = static_cast<std::size_t>(pptr() - pbase());
-    while (left > 0) {
-        const ssize_t n = ::write(m_fd, p, left);
+    while (size > 0) {
+        const ssize_t n = ::write(m_fd, p, size);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -62,9 +75,8 @@ int OutputBuffer::Drain()
             return -1;
         }
         p += n;
-        left -= static_cast<std::size_t>(n);
+        size -= static_cast<std::size_t>(n);
     }
-    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <streambuf>
 #include <vector>
 
@@ -7,8 +8,9 @@ namespace quorvane::cli {
 
 // The program's standard output: a buffer over a file descriptor that remembers why a write
 // failed (ENOSPC for a full disk, ...), so that the failure can be reported with its reason.
-// After a failure it writes nothing more and the stream over it goes bad. On a terminal each
-// complete line is written at once, so that it keeps its place among the messages on stderr.
+// After a failure it writes nothing more and the stream over it goes bad. On a terminal nothing is
+// held back: output is written as it comes, so that it keeps its place among the messages on
+// stderr.
 class OutputBuffer final : public std::streambuf
 {
 public:
@@ -28,9 +30,11 @@ protected:
 private:
     // Writes what is buffered; 0, or -1 after a failure.
     int Drain();
+    // Writes the bytes; 0, or -1 after a failure (now or before).
+    int WriteOut(const char* p, std::size_t size);
 
     int m_fd;
-    bool m_lineBuffered;
+    bool m_unbuffered;
     int m_error = 0;
     std::vector<char> m_buffer;
 };

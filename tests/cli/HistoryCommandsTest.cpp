@@ -1,6 +1,9 @@
+#include <algorithm>
+#include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -74,6 +77,44 @@ TEST(CliHistory, DemoDataRoundTripsThroughTheBinary)
     EXPECT_EQ(demo.Code, 0);
     EXPECT_EQ(demo.Out.size(), 2u * 30u);
     EXPECT_EQ(demo.Out.substr(0, 8), "2003001 ");
+}
+
+TEST(CliHistory, OutputToATerminalIsNotHeldBack)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        GTEST_SKIP() << "no pseudo-terminal";
+    }
+    const int terminal = ::open(::ptsname(master), O_WRONLY | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    // What the terminal shows so far (its own line ends, CR LF, aside).
+    const auto shown = [master] {
+        std::string text;
+        pollfd ready{master, POLLIN, 0};
+        char chunk[256];
+        while (::poll(&ready, 1, 200) > 0) {
+            const ssize_t n = ::read(master, chunk, sizeof chunk);
+            if (n <= 0) {
+                break;
+            }
+            text.append(chunk, static_cast<std::size_t>(n));
+        }
+        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+        return text;
+    };
+    {
+        quorvane::cli::OutputBuffer buffer(terminal);
+        std::ostream out(&buffer);
+        // A line ended by a single character, as most lines are, shows before anything is flushed;
+        // so does a piece of a line.
+        out << "draws: " << 3 << '\n';
+        EXPECT_EQ(shown(), "draws: 3\n");
+        out << "no line end";
+        EXPECT_EQ(shown(), "no line end");
+        EXPECT_TRUE(out.good());
+    }
+    ::close(terminal);
+    ::close(master);
 }
 
 TEST(CliHistory, OutputThatCannotBeWrittenIsAFailureWithItsReason)
