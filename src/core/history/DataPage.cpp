@@ -56,11 +56,6 @@ std::string UpdateFileUrl(const char* variableValue, const std::string& settingV
     return server + kUpdateFilePath;
 }
 
-std::string UpdateFileUrl(const char* variableValue)
-{
-    return UpdateFileUrl(variableValue, std::string());
-}
-
 std::string UpdateFailureText(const UpdateDownload& download)
 {
     std::string text = kUpdateFailureMessage;
@@ -128,21 +123,6 @@ UpdateOutcome FinishOnlineUpdate(const std::string& targetPath, const UpdateDown
         outcome.Messages.push_back(e.what());
     }
     outcome.Messages.push_back(failure);
-    return outcome;
-}
-
-UpdateOutcome FinishOnlineUpdate(const std::string& targetPath, const std::optional<std::string>& downloaded)
-{
-    UpdateDownload download;
-    if (downloaded) {
-        download.End = DownloadEnd::Received;
-        download.Bytes = *downloaded;
-    }
-    UpdateOutcome outcome = FinishOnlineUpdate(targetPath, download);
-    // Without an address or a reason the failure is the plain message.
-    if (!downloaded) {
-        outcome.Messages = {kUpdateFailureMessage};
-    }
     return outcome;
 }
 

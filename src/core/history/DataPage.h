@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,17 +42,13 @@ inline constexpr int kUpdateTimeoutMs = 30000;
 // A larger update file is refused (the whole history of decades of draws is below 1 MB).
 inline constexpr std::int64_t kUpdateMaxBytes = 16 * 1024 * 1024;
 
-// The address of the update file: the server (the variable's value when it is set and not blank,
-// otherwise kDefaultUpdateServer) followed by kUpdateFilePath.
-std::string UpdateFileUrl(const char* variableValue);
-
 // The setting (in the settings file) that names the update server; the environment variable
 // kUpdateUrlVariable wins over it.
 inline constexpr const char* kUpdateServerSetting = "OnlineUpdate/Server";
 
 // The address of the update file from the variable's value and the setting's: the first that is
 // set and not blank, else kDefaultUpdateServer; followed by kUpdateFilePath.
-std::string UpdateFileUrl(const char* variableValue, const std::string& settingValue);
+std::string UpdateFileUrl(const char* variableValue, const std::string& settingValue = {});
 
 // The texts that explain an update that changed nothing.
 inline constexpr const char* kUpdateCancelledMessage = "Quorvane在线更新开奖数据 已取消，开奖数据没有改变。";
@@ -101,8 +96,5 @@ struct UpdateOutcome
 // address and the reason; a file with bad lines lists them as lines of the downloaded data and says
 // where the download was kept; a file that cannot be stored gives the write error first.
 UpdateOutcome FinishOnlineUpdate(const std::string& targetPath, const UpdateDownload& download);
-
-// The same for a download that gave the bytes, or nothing when it failed for an untold reason.
-UpdateOutcome FinishOnlineUpdate(const std::string& targetPath, const std::optional<std::string>& downloaded);
 
 } // namespace quorvane

@@ -13,6 +13,15 @@ namespace {
 using test::ReadBytes;
 using test::TempDir;
 
+// A download that brought the whole file.
+UpdateDownload Received(std::string bytes)
+{
+    UpdateDownload download;
+    download.End = DownloadEnd::Received;
+    download.Bytes = std::move(bytes);
+    return download;
+}
+
 TEST(DataPage, CaretPositionCountsFromOne)
 {
     EXPECT_EQ(CaretPositionText(3, 1), "第3行1列");
@@ -34,7 +43,7 @@ TEST(DataPage, UpdateSucceedsOnlyWithAFileThatParses)
     TempDir dir;
     const std::string target = dir.File("tmp.txt");
     const std::string good = "2005012 01 02 03 04 05 06 07\r\n2005013 03 08 14 21 27 30 09\r\n";
-    const UpdateOutcome ok = FinishOnlineUpdate(target, good);
+    const UpdateOutcome ok = FinishOnlineUpdate(target, Received(good));
     ASSERT_TRUE(ok.Ok);
     EXPECT_EQ(ok.Messages, std::vector<std::string>{kUpdateSuccessMessage});
     EXPECT_EQ(ok.Lines.size(), 2u);
@@ -44,7 +53,7 @@ TEST(DataPage, UpdateSucceedsOnlyWithAFileThatParses)
 
     // Lines that do not parse: one failure message that says they are lines of the downloaded data
     // and where the download was kept; nothing to apply.
-    const UpdateOutcome bad = FinishOnlineUpdate(target, std::string("2005013 03 08 14 21 27 30\r\n"));
+    const UpdateOutcome bad = FinishOnlineUpdate(target, Received("2005013 03 08 14 21 27 30\r\n"));
     EXPECT_FALSE(bad.Ok);
     EXPECT_EQ(bad.Messages, std::vector<std::string>{std::string(kUpdateFailureMessage) +
                                                      "\r\n下载的开奖数据中下列行有错误：\r\n1,\r\n"
@@ -54,27 +63,22 @@ TEST(DataPage, UpdateSucceedsOnlyWithAFileThatParses)
 
     // An empty or blank file would wipe the history: it is a failure, not an update.
     for (const std::string& empty : {std::string(), std::string("\r\n  \r\n")}) {
-        const UpdateOutcome none = FinishOnlineUpdate(target, empty);
+        const UpdateOutcome none = FinishOnlineUpdate(target, Received(empty));
         EXPECT_FALSE(none.Ok);
         EXPECT_EQ(none.Messages,
                   std::vector<std::string>{std::string(kUpdateFailureMessage) + "\r\n下载的文件中没有开奖数据。"});
     }
-
-    // Nothing arrived.
-    const UpdateOutcome failed = FinishOnlineUpdate(target, std::nullopt);
-    EXPECT_FALSE(failed.Ok);
-    EXPECT_EQ(failed.Messages, std::vector<std::string>{kUpdateFailureMessage});
 }
 
 TEST(DataPage, UpdateReadsGbkAndReportsAnUnwritableTarget)
 {
     TempDir dir;
     const std::string gbk = Utf8ToGbk("2005013 03 08 14 21 27 30 09 备注\r\n");
-    const UpdateOutcome ok = FinishOnlineUpdate(dir.File("tmp.txt"), gbk);
+    const UpdateOutcome ok = FinishOnlineUpdate(dir.File("tmp.txt"), Received(gbk));
     ASSERT_TRUE(ok.Ok);
     EXPECT_EQ(ok.Lines, std::vector<std::string>{"2005013 03 08 14 21 27 30 09 备注"});
 
-    const UpdateOutcome unwritable = FinishOnlineUpdate(dir.File("missing/tmp.txt"), std::string("x"));
+    const UpdateOutcome unwritable = FinishOnlineUpdate(dir.File("missing/tmp.txt"), Received("x"));
     EXPECT_FALSE(unwritable.Ok);
     ASSERT_EQ(unwritable.Messages.size(), 2u);
     EXPECT_NE(unwritable.Messages[0].find("tmp.txt"), std::string::npos);
