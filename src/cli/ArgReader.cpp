@@ -1,7 +1,5 @@
 #include "ArgReader.h"
 
-#include "text/SplitText.h"
-
 namespace quorvane::cli {
 
 ArgReader::ArgReader(const std::vector<std::string>& args, std::set<std::string> valueOptions,
@@ -16,7 +14,7 @@ ArgReader::ArgReader(const std::vector<std::string>& args, std::set<std::string>
         } else if (flags.count(a) != 0) {
             m_flags.insert(a);
         } else if (valueOptions.count(a) == 0) {
-            m_error = "unknown option " + EscapeControlBytes(a);
+            m_error = "unknown option " + a;
         } else if (i + 1 >= args.size()) {
             m_error = "option " + a + " needs a value";
         } else if (repeatable.count(a) == 0 && Value(a)) {

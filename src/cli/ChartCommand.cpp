@@ -6,7 +6,6 @@
 #include "charts/ChartCsv.h"
 #include "charts/ChartDump.h"
 #include "charts/ChartPages.h"
-#include "text/SplitText.h"
 #include "text/UserError.h"
 
 namespace quorvane::cli {
@@ -42,7 +41,7 @@ int RunChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     const std::string& name = reader.Positional().front();
     const ChartPage* page = FindChartPage(name);
     if (page == nullptr) {
-        return UsageError(err, "unknown chart " + EscapeControlBytes(name) + " (quorvane-cli chart --help lists them)", kUsage);
+        return UsageError(err, "unknown chart " + name + " (quorvane-cli chart --help lists them)", kUsage);
     }
     const int n = IntOption(reader, "-n", kDefaultChartN);
     const int start = IntOption(reader, "--start", kDefaultRotationStart);

@@ -5,6 +5,7 @@
 
 #include "OutputBuffer.h"
 #include "text/AtomicFile.h"
+#include "text/SplitText.h"
 
 namespace quorvane::cli {
 
@@ -86,7 +87,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return FinishOutput(code, out, err);
         }
     }
-    err << "quorvane-cli: unknown command " << args[0] << '\n' << kUsage << '\n';
+    err << "quorvane-cli: unknown command " << EscapeControlBytes(args[0]) << '\n' << kUsage << '\n';
     return kExitUsage;
 }
 

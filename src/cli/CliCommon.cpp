@@ -67,7 +67,7 @@ std::string ArgsProblem(const ArgReader& reader, std::size_t words, const std::s
         return missing;
     }
     if (positional.size() > words) {
-        return "unexpected argument " + EscapeControlBytes(positional[words]);
+        return "unexpected argument " + positional[words];
     }
     return {};
 }
@@ -75,7 +75,8 @@ std::string ArgsProblem(const ArgReader& reader, std::size_t words, const std::s
 int UsageError(std::ostream& err, const std::string& problem, std::string_view usage)
 {
     if (!problem.empty()) {
-        err << "quorvane-cli: " << problem << '\n';
+        // The problem may quote what the user typed: its control bytes show as text.
+        err << "quorvane-cli: " << EscapeControlBytes(problem) << '\n';
     }
     err << "usage: " << usage << '\n';
     return kExitUsage;

@@ -30,7 +30,8 @@ DrawHistory LoadOptionalHistoryArg(const ArgReader& reader);
 // "" when there is none.
 std::string ArgsProblem(const ArgReader& reader, std::size_t words = 0, const std::string& missing = {});
 
-// Prints "quorvane-cli: <problem>" and the usage text on err; returns the usage exit code.
+// Prints "quorvane-cli: <problem>" (its control bytes escaped, EscapeControlBytes) and the usage text
+// on err; returns the usage exit code.
 int UsageError(std::ostream& err, const std::string& problem, std::string_view usage);
 
 // Parses a whole-number argument of an option; throws UserError with the integer message.

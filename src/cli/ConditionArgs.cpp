@@ -6,7 +6,6 @@
 #include "shrink/ConditionKeys.h"
 #include "shrink/ReferenceSets.h"
 #include "shrink/ShrinkRun.h"
-#include "text/SplitText.h"
 
 namespace quorvane::cli {
 
@@ -28,13 +27,13 @@ std::string ReadConditionArgs(const ArgReader& reader, ShrinkConditions& conditi
     for (const std::string& setting : reader.Values(kSetOption)) {
         const std::size_t eq = setting.find('=');
         if (eq == std::string::npos || eq == 0) {
-            return std::string(kSetOption) + " needs NAME=VALUE: " + EscapeControlBytes(setting);
+            return std::string(kSetOption) + " needs NAME=VALUE: " + setting;
         }
         const std::string name = setting.substr(0, eq);
         const std::string_view value = std::string_view(setting).substr(eq + 1);
         const ConditionKey* key = FindConditionKey(name);
         if (key == nullptr) {
-            return "unknown condition name " + EscapeControlBytes(name);
+            return "unknown condition name " + name;
         }
         if (std::string problem = StrictSettingProblem(*key, value); !problem.empty()) {
             return problem;

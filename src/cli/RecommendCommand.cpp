@@ -11,7 +11,6 @@
 #include "recommend/TicketForecast.h"
 #include "shrink/ShrinkCaptions.h"
 #include "text/CheckedText.h"
-#include "text/SplitText.h"
 
 namespace quorvane::cli {
 
@@ -88,7 +87,7 @@ int RunRecommendCommand(const std::vector<std::string>& args, std::ostream& out,
         }
     }
     if (kind == nullptr) {
-        return UsageError(err, "unknown KIND " + EscapeControlBytes(name), kUsage);
+        return UsageError(err, "unknown KIND " + name, kUsage);
     }
     const int repeat = IntOption(reader, "--repeat", 1);
     if (repeat < 1 || repeat > kMaxRepeat) {

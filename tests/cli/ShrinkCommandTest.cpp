@@ -114,6 +114,14 @@ TEST(ShrinkCommand, BadSettingsAreUsageOrUserErrors)
     EXPECT_EQ(r.Err.rfind("quorvane-cli: unknown condition name No\\x1B[2JSuch\n", 0), 0u);
     r = Shrink({"--bogus\x07"});
     EXPECT_EQ(r.Err.rfind("quorvane-cli: unknown option --bogus\\x07\n", 0), 0u);
+    // Every usage message does so, and so does an unknown command.
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli({"measures", "--x\x1b[2J"}, out, err), kExitUsage);
+    EXPECT_EQ(err.str().rfind("quorvane-cli: unknown option --x\\x1B[2J\n", 0), 0u);
+    err.str("");
+    EXPECT_EQ(RunCli({"shrin\x1b[2Jk"}, out, err), kExitUsage);
+    EXPECT_EQ(err.str().rfind("quorvane-cli: unknown command shrin\\x1B[2Jk\n", 0), 0u);
 }
 
 TEST(ShrinkCommand, ConditionFilesStayLenientWhereSetIsStrict)
