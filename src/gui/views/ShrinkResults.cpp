@@ -17,6 +17,7 @@
 #include "shrink/ReferenceSets.h"
 #include "shrink/ResultExport.h"
 #include "shrink/ShrinkRun.h"
+#include "text/IntConvert.h"
 #include "text/SplitText.h"
 #include "text/UserError.h"
 #include "views/ConditionBinder.h"
@@ -58,13 +59,6 @@ private:
     TProgressForm& m_form;
     QElapsedTimer m_clock;
 };
-
-bool IsIntegerError(const UserError& e)
-{
-    static const std::string suffix = "' is not a valid integer value";
-    const std::string text = e.what();
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
 
 } // namespace
 
@@ -179,7 +173,7 @@ void TShrinkPanel::RcmPanelCodeAwardBtClick()
     } catch (const UserError& e) {
         // A blue that is not a number is a conversion error (the error box); the rest are the
         // check's own messages.
-        if (IsIntegerError(e)) {
+        if (IsIntegerErrorText(e.what())) {
             throw;
         }
         m_context.Dialogs().ShowMessage(ToQ(e.what()));
