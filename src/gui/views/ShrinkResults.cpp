@@ -94,9 +94,12 @@ void TShrinkPanel::RcmPanelScaleBtClick()
     }
     if (conditions.ssTb4Gbx1Chk) {
         // The reference lines of the fault-tolerant filter are the user's own text: a line that is
-        // not a set of numbers gets its message, and the run does not start.
+        // not a set of numbers gets its message, and the run does not start. They are checked as
+        // the memo shows them, blank lines included, so the message numbers the line the user sees
+        // (the conditions hold the non-blank lines only).
+        const auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("ssTb4SheetGbx1Memo"));
         try {
-            CheckReferenceLines(conditions.ssTb4SheetGbx1Memo);
+            CheckReferenceLines(FromQ(memo->toPlainText().split(QLatin1Char('\n'))));
         } catch (const UserError& e) {
             m_context.Dialogs().ShowMessage(ToQ(e.what()));
             return;
