@@ -21,10 +21,10 @@ void TProgram::Start(const std::optional<std::string>& dataFile,
     EXPECT_TRUE(m_dialogs->AllUsed()) << "a dialog expected at start-up was not shown";
 }
 
-std::string DemoDataText(int draws)
+std::string DemoDataText(int draws, std::uint32_t seed)
 {
     std::string bytes;
-    for (const std::string& line : MakeDemoHistoryLines(draws, 11)) {
+    for (const std::string& line : MakeDemoHistoryLines(draws, seed)) {
         bytes += line + "\r\n";
     }
     return bytes;

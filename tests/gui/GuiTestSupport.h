@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -45,7 +46,7 @@ private:
 
 // The bytes of a data file holding a synthetic history of that many draws (the demo generator with a
 // fixed seed): enough draws for the chart pages, whose N starts at 30.
-std::string DemoDataText(int draws);
+std::string DemoDataText(int draws, std::uint32_t seed = 11);
 
 // python3's http.server serving a folder on 127.0.0.1, on a port of the system's choice, for as long
 // as the object lives.

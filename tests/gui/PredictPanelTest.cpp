@@ -30,15 +30,6 @@ using quorvane::test::WriteBytes;
 
 constexpr std::uint32_t kDemoSeed = 23;
 
-std::string DemoDataFile(int draws)
-{
-    std::string bytes;
-    for (const std::string& line : MakeDemoHistoryLines(draws, kDemoSeed)) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 DrawHistory DemoHistory(int draws)
 {
     return ParseDrawText(MakeDemoHistoryLines(draws, kDemoSeed)).History;
@@ -78,7 +69,7 @@ class PredictPanel : public ::testing::Test
 protected:
     void Start(int draws)
     {
-        program.Start(DemoDataFile(draws));
+        program.Start(DemoDataText(draws, kDemoSeed));
         program.Form().show();
         program.Form().RcmMenuClick();
     }

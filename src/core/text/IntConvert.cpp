@@ -7,6 +7,12 @@
 
 namespace quorvane {
 
+namespace {
+
+constexpr std::string_view kIntegerErrorTail = "' is not a valid integer value";
+
+} // namespace
+
 std::optional<std::int32_t> TryStrToInt(std::string_view piece)
 {
     std::size_t b = 0;
@@ -61,8 +67,14 @@ std::string IntegerErrorText(std::string_view piece)
     // Appended piece by piece: "'" + std::string trips a false -Wrestrict of GCC 12 at -O3.
     std::string text = "'";
     text += EscapeControlBytes(piece);
-    text += "' is not a valid integer value";
+    text += kIntegerErrorTail;
     return text;
+}
+
+bool IsIntegerErrorText(std::string_view text)
+{
+    return text.size() > kIntegerErrorTail.size() && text.front() == '\'' &&
+           text.substr(text.size() - kIntegerErrorTail.size()) == kIntegerErrorTail;
 }
 
 } // namespace quorvane

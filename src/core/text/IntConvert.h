@@ -18,4 +18,8 @@ std::int32_t StrToInt(std::string_view piece);
 // (EscapeControlBytes).
 std::string IntegerErrorText(std::string_view piece);
 
+// True when text is an IntegerErrorText: for callers that show a conversion failure differently
+// from the other messages of a command.
+bool IsIntegerErrorText(std::string_view text);
+
 } // namespace quorvane

@@ -50,11 +50,11 @@ QString MainCaption()
 
 namespace {
 
-// The data folder of a program started without one given: beside the program or the user's own
-// (created when missing).
+// The data folder of a program started without one given, the one the command-line program also
+// looks in: beside the program or the user's own (created when missing).
 QString ChosenDataFolder()
 {
-    const std::string folder = ChooseDataFolder(FromQ(QCoreApplication::applicationDirPath()), UserDataFolder());
+    const std::string folder = DefaultDataFolder();
     MakeFolder(folder);
     return ToQ(folder);
 }

@@ -237,6 +237,7 @@ bool TQtDialogs::TryOpenUrl(const QUrl& url)
     if (!QProcess::startDetached(QStringLiteral("/bin/sh"),
                                  {QStringLiteral("-c"), script, QStringLiteral("sh"), launcher,
                                   url.isLocalFile() ? url.toLocalFile() : url.toString(), statusFile})) {
+        folder.remove();
         return false;
     }
     for (int waited = 0; waited < 4000; waited += 50) {

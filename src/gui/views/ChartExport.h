@@ -42,8 +42,8 @@ void SaveChartPicture(IDialogs& dialogs, const TChartSource& source);
 void ExportChartTable(IDialogs& dialogs, const TChartSource& source);
 
 // The size of a trend grid's picture showing every row and column, and the picture itself: the
-// grid painted as the widget paints it, unscrolled, with all rows visible. font: the grid
-// widget's font.
+// grid painted as the widget paints it, unscrolled, with all rows visible. look: the grid widget,
+// whose font and palette the picture takes.
 QSize WholeGridSize(const TTrendGridModel& grid);
 QImage WholeGridImage(const TTrendGridModel& grid, const QWidget& look);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "shrink/ShrinkCaptions.h"
+#include "views/ChartPages.h"
 
 namespace quorvane::gui {
 
@@ -265,15 +266,24 @@ std::vector<TPageSpecification> VisibleConditionPages()
 const std::vector<TJumpButton>& ConditionJumpButtons()
 {
     static const std::vector<TJumpButton> buttons{
-        {"tjcgtbBt", TJumpKind::GridPage, 0},        {"tj1tbBt", TJumpKind::GridPage, 0},
-        {"tj2tbBt", TJumpKind::GridPage, 0},         {"tjtjTbBt", TJumpKind::GridPage, 0},
-        {"tjXhtb12Bt", TJumpKind::GridPage, 0},      {"Button1", TJumpKind::GridPage, 0},
-        {"Button4", TJumpKind::GridPage, 0},         {"tj5TbBt", TJumpKind::GridPage, 1},
-        {"tj41tbBt", TJumpKind::GridPage, 2},        {"tjXhtb11Bt", TJumpKind::GridPage, 7},
-        {"tjXhtb22Bt", TJumpKind::GridPage, 9},      {"tjXhtb21Bt", TJumpKind::GridPage, 10},
-        {"tjXhtb13Bt", TJumpKind::PredictView, 0},   {"Button2", TJumpKind::PredictView, 0},
-        {"tjXhtb23Bt", TJumpKind::PredictView, 0},   {"tj6TuBt", TJumpKind::ChartWindow, 0},
-        {"tj31TbBt", TJumpKind::ChartWindow, 0},     {"tj32TbBt", TJumpKind::ChartWindow, 0},
+        {"tjcgtbBt", TJumpKind::GridPage, kRedTrendPage},
+        {"tj1tbBt", TJumpKind::GridPage, kRedTrendPage},
+        {"tj2tbBt", TJumpKind::GridPage, kRedTrendPage},
+        {"tjtjTbBt", TJumpKind::GridPage, kRedTrendPage},
+        {"tjXhtb12Bt", TJumpKind::GridPage, kRedTrendPage},
+        {"Button1", TJumpKind::GridPage, kRedTrendPage},
+        {"Button4", TJumpKind::GridPage, kRedTrendPage},
+        {"tj5TbBt", TJumpKind::GridPage, kZoneSplitPage},
+        {"tj41tbBt", TJumpKind::GridPage, kTailTrendPage},
+        {"tjXhtb11Bt", TJumpKind::GridPage, kRedFrequencyPage},
+        {"tjXhtb22Bt", TJumpKind::GridPage, kBlueTrendPage},
+        {"tjXhtb21Bt", TJumpKind::GridPage, kBlueFrequencyPage},
+        {"tjXhtb13Bt", TJumpKind::PredictView, 0},
+        {"Button2", TJumpKind::PredictView, 0},
+        {"tjXhtb23Bt", TJumpKind::PredictView, 0},
+        {"tj6TuBt", TJumpKind::ChartWindow, 0},
+        {"tj31TbBt", TJumpKind::ChartWindow, 0},
+        {"tj32TbBt", TJumpKind::ChartWindow, 0},
     };
     return buttons;
 }

@@ -72,6 +72,13 @@ TShrinkPanel::TShrinkPanel(TViewContext& context, QMenu* levelMenu, QWidget* par
 
 TShrinkPanel::~TShrinkPanel() = default;
 
+void TShrinkPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The history may have been replaced while another view was in front.
+    UpdateSameTailLabel();
+}
+
 void TShrinkPanel::CreateToolBar()
 {
     RcmPanelTbr = NewViewToolBar(this, QStringLiteral("RcmPanelTbr"));

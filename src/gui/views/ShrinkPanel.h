@@ -99,6 +99,9 @@ public:
     const TicketPool& Pool() const { return m_pool; }
     const SurvivorFlags& Flags() const { return m_flags; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void CreateToolBar();
     void CreatePopupMenus();

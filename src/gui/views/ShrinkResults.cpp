@@ -17,6 +17,7 @@
 #include "shrink/ReferenceSets.h"
 #include "shrink/ResultExport.h"
 #include "shrink/ShrinkRun.h"
+#include "text/IntConvert.h"
 #include "text/SplitText.h"
 #include "text/UserError.h"
 #include "views/ConditionBinder.h"
@@ -59,13 +60,6 @@ private:
     QElapsedTimer m_clock;
 };
 
-bool IsIntegerError(const UserError& e)
-{
-    static const std::string suffix = "' is not a valid integer value";
-    const std::string text = e.what();
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 } // namespace
 
 void TShrinkPanel::SetMemoLines(const std::vector<std::string>& lines)
@@ -100,9 +94,12 @@ void TShrinkPanel::RcmPanelScaleBtClick()
     }
     if (conditions.ssTb4Gbx1Chk) {
         // The reference lines of the fault-tolerant filter are the user's own text: a line that is
-        // not a set of numbers gets its message, and the run does not start.
+        // not a set of numbers gets its message, and the run does not start. They are checked as
+        // the memo shows them, blank lines included, so the message numbers the line the user sees
+        // (the conditions hold the non-blank lines only).
+        const auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("ssTb4SheetGbx1Memo"));
         try {
-            CheckReferenceLines(conditions.ssTb4SheetGbx1Memo);
+            CheckReferenceLines(FromQ(memo->toPlainText().split(QLatin1Char('\n'))));
         } catch (const UserError& e) {
             m_context.Dialogs().ShowMessage(ToQ(e.what()));
             return;
@@ -179,7 +176,7 @@ void TShrinkPanel::RcmPanelCodeAwardBtClick()
     } catch (const UserError& e) {
         // A blue that is not a number is a conversion error (the error box); the rest are the
         // check's own messages.
-        if (IsIntegerError(e)) {
+        if (IsIntegerErrorText(e.what())) {
             throw;
         }
         m_context.Dialogs().ShowMessage(ToQ(e.what()));

@@ -24,4 +24,11 @@ TEST(IntConvert, RefusesEverythingElseWithTheProgramsText)
     }
     EXPECT_EQ(ErrorText([] { StrToInt("2a"); }), "'2a' is not a valid integer value");
     EXPECT_EQ(ErrorText([] { StrToInt(""); }), "'' is not a valid integer value");
+
+    // The program's text is told apart from other messages, also for a piece that itself quotes it.
+    EXPECT_TRUE(IsIntegerErrorText(ErrorText([] { StrToInt("2a"); })));
+    EXPECT_TRUE(IsIntegerErrorText(IntegerErrorText("x' is not a valid integer value")));
+    EXPECT_FALSE(IsIntegerErrorText("' is not a valid integer value"));
+    EXPECT_FALSE(IsIntegerErrorText("开奖号码填写有错误"));
+    EXPECT_FALSE(IsIntegerErrorText("'2a' is not a valid integer value."));
 }

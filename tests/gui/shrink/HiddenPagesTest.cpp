@@ -246,6 +246,13 @@ TEST_F(HiddenPages, ImportedReferenceLinesAreCheckedWholeBeforeTheMemoChanges)
     Click("RcmPanelScaleBt");
     EXPECT_TRUE(MemoText().isEmpty());
     EXPECT_TRUE(program.Dialogs().AllUsed());
+    // The message numbers the line as the memo shows it, blank lines counted.
+    program.Find<QPlainTextEdit>(QStringLiteral("ssTb4SheetGbx1Memo"))
+        ->setPlainText(QStringLiteral("01 02 03 04 05 06\n\n01 02 03 x 05 06"));
+    program.Dialogs().ExpectMessage(ToQ(ReferenceLineErrorText(3, "01 02 03 x 05 06")));
+    Click("RcmPanelScaleBt");
+    EXPECT_TRUE(MemoText().isEmpty());
+    EXPECT_TRUE(program.Dialogs().AllUsed());
 }
 
 TEST_F(HiddenPages, TheMenuItemShowsExactlyTheHiddenTabsAndIsRemembered)

@@ -16,6 +16,7 @@
 #include "shrink/LevelShrink.h"
 #include "shrink/PrizeCheck.h"
 #include "text/Encoding.h"
+#include "text/FormatNumbers.h"
 #include "text/SplitText.h"
 
 namespace quorvane::gui::test {
@@ -227,6 +228,25 @@ TEST_F(ShrinkResults, SelectionLabelsFollowTheSelectorsAndTheQuickPicks)
     ClickButton("ssTb0SheetBt5");
     EXPECT_EQ(redLabel->text(), before);
     EXPECT_TRUE(program.Dialogs().AllUsed());
+}
+
+TEST_F(ShrinkResults, SameTailLabelNamesTheLastDrawOfTheCurrentHistory)
+{
+    Start(120);
+    const auto lastDrawText = [this] {
+        return "尾数与上期相同个数：(上期号码:" + FormatTicket(program.Form().History().back().Reds) + ")";
+    };
+    QLabel* label = program.Find<QLabel>(QStringLiteral("SameTailCountLbl"));
+    Panel().RcmPctl->setCurrentWidget(Panel().RcmPctl->Page(QStringLiteral("RcmSheet1")));
+    EXPECT_EQ(FromQ(label->text()), lastDrawText());
+
+    // A history replaced while another view is in front: the page shows the new last draw when the
+    // panel comes back, though its tab never changed.
+    program.Form().FileMenuManulClick();
+    const DrawHistory& history = program.Form().History();
+    program.Form().SetHistory(DrawHistory(history.begin(), history.begin() + 50));
+    program.Form().ScaleMenuClick();
+    EXPECT_EQ(FromQ(label->text()), lastDrawText());
 }
 
 TEST_F(ShrinkResults, ChartButtonsJumpToTheirCharts)

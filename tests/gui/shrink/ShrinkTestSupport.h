@@ -6,7 +6,6 @@
 #include <QString>
 
 #include "GuiTestSupport.h"
-#include "history/DemoHistory.h"
 #include "history/DrawHistory.h"
 #include "shrink/ShrinkConditions.h"
 #include "views/ShrinkPanel.h"
@@ -15,24 +14,13 @@ class QWidget;
 
 namespace quorvane::gui::test {
 
-inline constexpr std::uint32_t kShrinkDemoSeed = 11;
-
-inline std::string ShrinkDemoFile(int draws)
-{
-    std::string bytes;
-    for (const std::string& line : MakeDemoHistoryLines(draws, kShrinkDemoSeed)) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 // A program started on a demo history and showing the shrink panel.
 class ShrinkPanelFixture : public ::testing::Test
 {
 protected:
     void Start(int draws = 120)
     {
-        program.Start(ShrinkDemoFile(draws));
+        program.Start(DemoDataText(draws));
         program.Form().show();
         program.Form().ScaleMenuClick();
     }
