@@ -279,7 +279,9 @@ void TShrinkPanel::ClearPage(ConditionPage page)
 
 void TShrinkPanel::ClearAllConditions(bool ask)
 {
-    if (ask && m_context.Dialogs().Ask(ToQ(kClearAllQuestion), false) != TAnswer::Yes) {
+    // Enter answers 否: clearing every condition takes a deliberate 是.
+    if (ask &&
+        m_context.Dialogs().AskWithDefault(ToQ(kClearAllQuestion), false, TAnswer::No) != TAnswer::Yes) {
         return;
     }
     ShrinkConditions conditions = m_binder->Read();

@@ -105,6 +105,8 @@ TEST_F(ConditionPages, SaveLoadAndClearAllRoundTripEveryControl)
     // No leaves everything; Yes clears every page as core's clear-all does.
     program.Dialogs().ExpectAsk(TAnswer::No, ToQ(kClearAllQuestion));
     Click("RcmPanelClearBindsBt");
+    // Enter keeps the conditions: clearing them all takes a deliberate 是.
+    EXPECT_EQ(program.Dialogs().Log().back().Default, TAnswer::No);
     const std::string unchanged = dir.File("unchanged.ini");
     SaveThroughButton(unchanged);
     EXPECT_EQ(ReadBytes(unchanged), ReadBytes(written));
