@@ -92,7 +92,7 @@ void TShrinkPanel::CreateToolBar()
     RcmPanelExportBindsBt = add("RcmPanelExportBindsBt", "条件导出", QStyle::SP_DialogSaveButton);
     RcmPanelClearBindsBt = add("RcmPanelClearBindsBt", "清除条件", QStyle::SP_DialogResetButton);
     RcmPanelTbr->addSeparator();
-    RcmPanelExportBt = add("RcmPanelExportBt", "导出结果", QStyle::SP_DriveFDIcon);
+    RcmPanelExportBt = add("RcmPanelExportBt", "导出结果", QStyle::SP_FileIcon);
     RcmPanelPrintBt = add("RcmPanelPrintBt", "打印结果", QStyle::SP_FileDialogContentsView);
     RcmPanelViewCodeBt = add("RcmPanelViewCodeBt", "查看结果", QStyle::SP_FileDialogDetailedView);
     RcmPanelCheckBt = add("RcmPanelCheckBt", "结果兑奖", QStyle::SP_FileDialogInfoView);
