@@ -17,6 +17,7 @@
 #include "text/IniFile.h"
 #include "text/IntConvert.h"
 #include "text/SplitText.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -165,8 +166,7 @@ void TConditionBinder::WriteOne(const Binding& b, const ShrinkConditions& m)
         break;
     }
     case Kind::Memo:
-        static_cast<QPlainTextEdit*>(b.Control)
-            ->setPlainText(ToQ(JoinText(SplitText("#", key->Get(m)), "\n")));
+        SetMemoLines(static_cast<QPlainTextEdit*>(b.Control), SplitText("#", key->Get(m)));
         break;
     }
 }
@@ -219,8 +219,7 @@ void TConditionBinder::ReadOne(const Binding& b, ShrinkConditions& m)
         break;
     }
     case Kind::Memo:
-        key->Set(m, JoinText(FromQ(static_cast<QPlainTextEdit*>(b.Control)->toPlainText().split(QLatin1Char('\n'))),
-                             "#"));
+        key->Set(m, JoinText(MemoLines(static_cast<QPlainTextEdit*>(b.Control)), "#"));
         break;
     }
 }

@@ -88,7 +88,7 @@ std::vector<std::string> TDataView::EditorLines() const
 
 void TDataView::SetEditorLines(const std::vector<std::string>& lines)
 {
-    DataMemo->setPlainText(ToQ(JoinText(lines, "\n")));
+    SetMemoLines(DataMemo, lines);
     // The newest draws are at the end, where new ones are added.
     DataMemo->moveCursor(QTextCursor::End);
 }

@@ -18,8 +18,8 @@
 #include "shrink/HealthCheck.h"
 #include "shrink/ReferenceSets.h"
 #include "shrink/SelectorChecks.h"
-#include "text/SplitText.h"
 #include "text/UserError.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -117,7 +117,7 @@ void ConnectCodeSetEditor(QWidget* panel, TViewContext& context, const TCodeSetE
 void ShowHealthReport(TViewContext& context, const std::vector<std::string>& lines)
 {
     TCodeViewForm& window = context.CodeViewForm();
-    window.Memo->setPlainText(ToQ(JoinText(lines, "\n")));
+    SetMemoLines(window.Memo, lines);
     window.setWindowTitle(ToQ(kHealthWindowCaption));
     window.show();
     window.raise();
@@ -137,7 +137,7 @@ void ConnectHealthCheck(QWidget* panel, TViewContext& context, const char* butto
 void ConnectReferenceFills(QWidget* panel, TViewContext& context)
 {
     auto* memo = Child<QPlainTextEdit>(panel, "ssTb4SheetGbx1Memo");
-    const auto fill = [memo](const std::vector<std::string>& lines) { memo->setPlainText(ToQ(JoinText(lines, "\n"))); };
+    const auto fill = [memo](const std::vector<std::string>& lines) { SetMemoLines(memo, lines); };
     const auto count = [panel](int i) { return Child<QSpinBox>(panel, "ssTb4Gbx1Sp" + std::to_string(i))->value(); };
     const auto onClick = [panel](int i, auto fn) {
         ConnectCommand(Child<QRadioButton>(panel, "ssTb4Gbx1Rd" + std::to_string(i)), &QRadioButton::clicked, panel, fn);

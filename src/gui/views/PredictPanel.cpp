@@ -16,7 +16,6 @@
 #include "recommend/TicketForecast.h"
 #include "shrink/ResultExport.h"
 #include "text/AtomicFile.h"
-#include "text/SplitText.h"
 #include "text/UserError.h"
 #include "views/ViewParts.h"
 
@@ -110,20 +109,14 @@ void TPredictPanel::CreatePopupMenus()
 
 std::vector<std::string> TPredictPanel::MemoLines() const
 {
-    // Split at every line break, keeping empty lines, the last one included: the memo's text is
-    // its lines joined by line breaks.
-    const QString text = TuiMemo->toPlainText();
-    if (text.isEmpty()) {
-        return {};
-    }
-    return FromQ(text.split(QLatin1Char('\n')));
+    return gui::MemoLines(TuiMemo);
 }
 
 void TPredictPanel::ShowRecommendation(const Recommendation& recommend)
 {
     // Compute first: a command that throws leaves the memo and the status bar as they were.
     const RecommendResult result = recommend(m_context.History());
-    TuiMemo->setPlainText(ToQ(JoinText(result.Lines, "\n")));
+    SetMemoLines(TuiMemo, result.Lines);
     if (!result.Status.empty()) {
         m_context.SetStatusText(ToQ(result.Status));
     }

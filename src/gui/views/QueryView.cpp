@@ -52,7 +52,7 @@ TQueryView::TQueryView(TViewContext& context, QWidget* parent)
 void TQueryView::SqlBtClick()
 {
     const std::vector<std::string> lines = QueryIssues(m_context.History(), SqlSe1->value(), SqlSe2->value());
-    SqlMemo->setPlainText(ToQ(JoinText(lines, "\n")));
+    SetMemoLines(SqlMemo, lines);
 }
 
 void TQueryView::PrintBtClick()

@@ -112,8 +112,6 @@ private:
     void UpdateSelectionLabels();
     void UpdateSameTailLabel();
     void ShowResultPage();
-    void SetMemoLines(const std::vector<std::string>& lines);
-    std::vector<std::string> MemoLines() const;
 
     TViewContext& m_context;
     TConditionBinder* m_binder = nullptr;

@@ -18,10 +18,10 @@
 #include "shrink/ResultExport.h"
 #include "shrink/ShrinkRun.h"
 #include "text/IntConvert.h"
-#include "text/SplitText.h"
 #include "text/UserError.h"
 #include "views/ConditionBinder.h"
 #include "views/ShrinkPanel.h"
+#include "views/ViewParts.h"
 
 namespace quorvane::gui {
 
@@ -62,20 +62,6 @@ private:
 
 } // namespace
 
-void TShrinkPanel::SetMemoLines(const std::vector<std::string>& lines)
-{
-    RcmMemo->setPlainText(ToQ(JoinText(lines, "\n")));
-}
-
-std::vector<std::string> TShrinkPanel::MemoLines() const
-{
-    const QString text = RcmMemo->toPlainText();
-    if (text.isEmpty()) {
-        return {};
-    }
-    return FromQ(text.split(QLatin1Char('\n')));
-}
-
 void TShrinkPanel::ShowResultPage()
 {
     RcmPctl->setCurrentWidget(RcmPctl->Page(QStringLiteral("RcmSheet4")));
@@ -99,7 +85,7 @@ void TShrinkPanel::RcmPanelScaleBtClick()
         // (the conditions hold the non-blank lines only).
         const auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("ssTb4SheetGbx1Memo"));
         try {
-            CheckReferenceLines(FromQ(memo->toPlainText().split(QLatin1Char('\n'))));
+            CheckReferenceLines(MemoLines(memo));
         } catch (const UserError& e) {
             m_context.Dialogs().ShowMessage(ToQ(e.what()));
             return;
@@ -113,7 +99,7 @@ void TShrinkPanel::RcmPanelScaleBtClick()
         // A condition that does not convert throws before the pool is touched: the old result stays.
         lines = RunShrink(conditions, m_context.History(), m_pool, m_flags, options);
     }
-    SetMemoLines(lines);
+    SetMemoLines(RcmMemo, lines);
 }
 
 void TShrinkPanel::RcmPanelExportBtClick()
@@ -128,7 +114,7 @@ void TShrinkPanel::RcmPanelExportBtClick()
 
 void TShrinkPanel::RcmPanelPrintBtClick()
 {
-    m_context.PrintList(ToQ(MemoLines()));
+    m_context.PrintList(ToQ(MemoLines(RcmMemo)));
 }
 
 void TShrinkPanel::RcmPanelViewCodeBtClick()
@@ -171,7 +157,7 @@ void TShrinkPanel::RcmPanelCodeAwardBtClick()
             }
             result = CheckPrizes(FromQ(*answer), blues, m_pool, m_flags, true);
         }
-        SetMemoLines(result.Lines);
+        SetMemoLines(RcmMemo, result.Lines);
         ShowResultPage();
     } catch (const UserError& e) {
         // A blue that is not a number is a conversion error (the error box); the rest are the
@@ -206,7 +192,7 @@ void TShrinkPanel::LevelShrink(int level)
         m_context.Dialogs().ShowMessage(ToQ(e.what()));
         return;
     }
-    SetMemoLines(lines);
+    SetMemoLines(RcmMemo, lines);
     m_context.SetStatusText(ToQ(LevelShrinkStatus(level)));
 }
 

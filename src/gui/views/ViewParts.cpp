@@ -11,6 +11,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/QtText.h"
+#include "text/SplitText.h"
+
 namespace quorvane::gui {
 
 QWidget* NewGapSentence(QWidget* parent, const QString& sentence, const QList<QWidget*>& fills)
@@ -78,6 +81,20 @@ QPlainTextEdit* NewMemo(QWidget* parent, const QString& objectName)
     memo->setObjectName(objectName);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return memo;
+}
+
+void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines)
+{
+    memo->setPlainText(ToQ(JoinText(lines, "\n")));
+}
+
+std::vector<std::string> MemoLines(const QPlainTextEdit* memo)
+{
+    const QString text = memo->toPlainText();
+    if (text.isEmpty()) {
+        return {};
+    }
+    return FromQ(text.split(QLatin1Char('\n')));
 }
 
 } // namespace quorvane::gui

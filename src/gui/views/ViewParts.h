@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <QList>
 #include <QString>
 #include <QStyle>
@@ -36,5 +39,10 @@ QAction* AddToolButton(QToolBar* bar, const QString& objectName, const QString& 
 
 // A memo with a vertical scroll bar.
 QPlainTextEdit* NewMemo(QWidget* parent, const QString& objectName);
+
+// A memo's text is its lines joined by line breaks: shown that way, and read back split at every
+// line break with empty lines kept (the last one included); an empty memo holds no lines.
+void SetMemoLines(QPlainTextEdit* memo, const std::vector<std::string>& lines);
+std::vector<std::string> MemoLines(const QPlainTextEdit* memo);
 
 } // namespace quorvane::gui
